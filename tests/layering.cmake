@@ -1,0 +1,11 @@
+# Fails when a library below the windows includes a Qt Widgets header.
+foreach(folder cao tavlox)
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source ${sources})
+        file(STRINGS "${source}" includes REGEX "#include *[<\"](QtWidgets/|Q(Widget|Application|Dialog|PushButton|Label|LineEdit|MessageBox|MainWindow)[>\"])")
+        if(includes)
+            message(FATAL_ERROR "${source} includes a widgets header: ${includes}")
+        endif()
+    endforeach()
+endforeach()
+message(STATUS "layering: no widgets header below the windows")

@@ -1,0 +1,77 @@
+#pragma once
+// Finding and driving the real widgets of a window by their object names.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace testing {
+
+template<typename T>
+T *child(const QObject *parent, const QString &name)
+{
+    T *widget = parent->findChild<T *>(name);
+    if (!widget)
+        qFatal("no child widget named %s", qPrintable(name));
+    return widget;
+}
+
+inline void click(QAbstractButton *button)
+{
+    // A check box reacts to its indicator and text; its left edge is always inside them.
+    const QPoint where = qobject_cast<QCheckBox *>(button) ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+inline void click(const QObject *window, const QString &buttonName)
+{
+    click(child<QAbstractButton>(window, buttonName));
+}
+
+// Replaces a text box's content the way an operator does: select all, type.
+inline void typeInto(const QObject *window, const QString &boxName, const QString &text)
+{
+    auto *box = child<QLineEdit>(window, boxName);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    // Keys for ASCII text; anything else arrives the way an input method commits it.
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClicks(box, QString(c));
+        else
+            box->insert(QString(c));
+    }
+}
+
+inline QStringList listLines(const QObject *window, const QString &listName)
+{
+    auto *list = child<QListWidget>(window, listName);
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// Runs an action on the next modal dialog once it is shown (a dialog that exec() blocks on).
+template<typename Dialog>
+void whenModal(std::function<void(Dialog *)> action)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer, action] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace testing
