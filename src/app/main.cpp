@@ -1,7 +1,16 @@
 // zandorex: the teach-pendant test console.
+#include "app/guiinputinjector.h"
+#include "cao/failure.h"
+#include "cao/provider.h"
+#include "cao/status.h"
 #include "console/frmMain.h"
+#include "pendant/pendantdevice.h"
+#include "pendant/pendantwindow.h"
+#include "tavlox/tavloxprovider.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -9,8 +18,38 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zandorex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zandorex"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
+    parser.addHelpOption();
+    const QCommandLineOption simulated(QStringLiteral("simulated-pendant"),
+                                       QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, "
+                                                      "whatever its Port or UDP option says, and show that pendant."));
+    parser.addOption(simulated);
+    parser.process(app);
+
     frmMain window;
+    GuiInputInjector injector(&window);
+    pendant::PendantDevice device;
+    std::unique_ptr<pendant::PendantWindow> pendantWindow;
+    tavlox::TavloxProvider::LinkFactory links;
+    if (parser.isSet(simulated)) {
+        links = [&device](const tavlox::ConnectionOptions &) { return std::make_unique<tavlox::InProcessLink>(&device); };
+        pendantWindow = std::make_unique<pendant::PendantWindow>(device);
+    } else {
+        links = [](const tavlox::ConnectionOptions &) -> std::unique_ptr<tavlox::PendantLink> {
+            throw cao::Failure(cao::status::NotImplemented,
+                               QStringLiteral("This build reaches only the simulated pendant; start zandorex with "
+                                              "--simulated-pendant"));
+        };
+    }
+    cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
+                                                 std::make_shared<tavlox::TavloxProvider>(links, &injector));
+
     QObject::connect(&window, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
+    if (pendantWindow) {
+        pendantWindow->move(window.frameGeometry().right() + 12, window.y());
+        pendantWindow->show();
+    }
     return QApplication::exec();
 }

@@ -79,9 +79,12 @@ void frmMain::buildControls()
 
     auto *leftColumn = new QVBoxLayout;
     leftColumn->setSpacing(4);
-    leftColumn->addWidget(buildEngineFrame());
-    leftColumn->addWidget(buildConfigFrame());
-    leftColumn->addWidget(buildTavloxFrame());
+    // Wide enough for every caption of the command panels; the log takes the rest.
+    constexpr int LeftColumnWidth = 278;
+    for (QWidget *frame : {buildEngineFrame(), buildConfigFrame(), buildTavloxFrame()}) {
+        frame->setFixedWidth(LeftColumnWidth);
+        leftColumn->addWidget(frame);
+    }
     cmdDrawMTP = makeButton(QStringLiteral("cmdDrawMTP"), QStringLiteral("MiniTP"));
     cmdDrawMTP->setEnabled(false);
     leftColumn->addWidget(cmdDrawMTP);

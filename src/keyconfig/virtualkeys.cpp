@@ -63,6 +63,27 @@ int virtualKeyFor(int qtKey, bool keypad)
     return 0;
 }
 
+int qtKeyFor(int virtualKey)
+{
+    if (virtualKey >= 65 && virtualKey <= 90)
+        return Qt::Key_A + (virtualKey - 65);
+    if (virtualKey >= 48 && virtualKey <= 57)
+        return Qt::Key_0 + (virtualKey - 48);
+    if (virtualKey >= 96 && virtualKey <= 105)
+        return Qt::Key_0 + (virtualKey - 96);
+    if (virtualKey >= 112 && virtualKey <= 135)
+        return Qt::Key_F1 + (virtualKey - 112);
+    for (const KeyPair &pair : KeypadKeys) {
+        if (pair.virtualKey == virtualKey)
+            return pair.qtKey;
+    }
+    for (const KeyPair &pair : NamedKeys) {
+        if (pair.virtualKey == virtualKey)
+            return pair.qtKey;
+    }
+    return 0;
+}
+
 int modifierMaskFor(Qt::KeyboardModifiers modifiers)
 {
     int mask = 0;

@@ -11,6 +11,9 @@ inline constexpr int VK_MENU = 18; // Alt
 // The virtual-key code for a key, or 0 when it has none. keypad: the key came from the numeric keypad.
 [[nodiscard]] int virtualKeyFor(int qtKey, bool keypad);
 
+// The Qt key for a virtual-key code (the first of its keys when several share it), or 0.
+[[nodiscard]] int qtKeyFor(int virtualKey);
+
 // The 1/2/4 Shift/Ctrl/Alt mask of a key event's modifiers.
 [[nodiscard]] int modifierMaskFor(Qt::KeyboardModifiers modifiers);
 

@@ -1,0 +1,35 @@
+#pragma once
+// The simulated pendant's LCD: an image on which MiniTP drawings are rendered, with the drawing state they change.
+#include "tavlox/drawingrules.h"
+
+#include <QImage>
+#include <array>
+#include <optional>
+
+namespace pendant {
+
+class LcdRenderer
+{
+public:
+    LcdRenderer();
+
+    // Checks the whole drawing first; draws it only when every command is acceptable. Returns why not, or empty.
+    QString render(const QList<tavlox::DrawingItem> &drawing);
+
+    [[nodiscard]] const QImage &image() const { return m_image; }
+    [[nodiscard]] bool isRecording() const { return m_recordingStore.has_value(); }
+    [[nodiscard]] bool hasStore(int store) const { return m_stored[static_cast<size_t>(store)].has_value(); }
+
+private:
+    void apply(const tavlox::DrawingOperation &operation, int dx, int dy, int depth);
+
+    QImage m_image;
+    quint32 m_drawingColour = 0xFFFFFF;
+    quint32 m_backgroundColour = 0x000000;
+    std::optional<quint32> m_fillColour;
+    int m_width = 1;
+    std::optional<int> m_recordingStore;
+    std::array<std::optional<QList<tavlox::DrawingOperation>>, tavlox::RecordingStores> m_stored;
+};
+
+} // namespace pendant

@@ -1,0 +1,152 @@
+#include "pendantdevice.h"
+
+namespace pendant {
+
+using namespace tavlox;
+
+PendantDevice::PendantDevice(QObject *parent) : PendantEndpoint(parent)
+{
+    m_leds.fill(LedMode::Off);
+    connect(&m_heartbeat, &QTimer::timeout, this, [this] { report({InputKind::Alive, 0, 0, 0, {}}); });
+    m_heartbeat.start(HeartbeatMs);
+}
+
+void PendantDevice::submit(const Request &request)
+{
+    if (!m_connected)
+        return;
+    // A device answers after it has done the work, never inside the sender's call.
+    QTimer::singleShot(0, this, [this, request] {
+        if (!m_connected)
+            return;
+        const Reply reply = handle(request);
+        Q_EMIT stateChanged();
+        Q_EMIT replied(reply);
+    });
+}
+
+Reply PendantDevice::handle(const Request &request)
+{
+    Reply reply;
+    reply.id = request.id;
+    const QList<int> &n = request.numbers;
+    auto refuse = [&reply](const QString &why) {
+        reply.ok = false;
+        reply.error = why;
+        return reply;
+    };
+    switch (request.kind) {
+    case RequestKind::Beep:
+        if (n.size() != 1 || n[0] < 0)
+            return refuse(QStringLiteral("bad beep time"));
+        Q_EMIT beeped(n[0]);
+        break;
+    case RequestKind::Led:
+        if (n.size() != 2 || n[0] < 1 || n[0] > LedCount || n[1] < 0 || n[1] > 2)
+            return refuse(QStringLiteral("no such LED or mode"));
+        m_leds[static_cast<size_t>(n[0] - 1)] = static_cast<LedMode>(n[1]);
+        break;
+    case RequestKind::Backlight:
+        if (n.size() != 1)
+            return refuse(QStringLiteral("bad backlight state"));
+        m_backlight = n[0] != 0;
+        break;
+    case RequestKind::SetKeyState:
+        if (n.size() != KeyStateWords)
+            return refuse(QStringLiteral("a key state has eight words"));
+        for (int w = 0; w < KeyStateWords; ++w)
+            m_forcedKeys[static_cast<size_t>(w)] = static_cast<quint16>(n[w]);
+        break;
+    case RequestKind::SetPanelState:
+        if (n.size() != 3 || n[1] < 0 || n[1] >= LcdWidth || n[2] < 0 || n[2] >= LcdHeight)
+            return refuse(QStringLiteral("touch point outside the panel"));
+        m_panelForced = n[0] != 0;
+        m_forcedTouch = QPoint(n[1], n[2]);
+        break;
+    case RequestKind::GetKeyState:
+        for (quint16 word : keyState())
+            reply.numbers << word;
+        break;
+    case RequestKind::DrawMiniTP: {
+        const QString why = m_lcd.render(request.drawing);
+        if (!why.isEmpty())
+            return refuse(why);
+        break;
+    }
+    }
+    return reply;
+}
+
+bool PendantDevice::isKeyForced(int key) const
+{
+    if (key < 0 || key >= PendantKeyCount)
+        return false;
+    return (m_forcedKeys[static_cast<size_t>(key / 16)] >> (key % 16)) & 1u;
+}
+
+bool PendantDevice::isKeyDown(int key) const
+{
+    return key >= 0 && key < PendantKeyCount && (m_pressedKeys.test(static_cast<size_t>(key)) || isKeyForced(key));
+}
+
+std::array<quint16, KeyStateWords> PendantDevice::keyState() const
+{
+    std::array<quint16, KeyStateWords> words{};
+    for (int key = 0; key < PendantKeyCount; ++key) {
+        if (isKeyDown(key))
+            words[static_cast<size_t>(key / 16)] |= static_cast<quint16>(1u << (key % 16));
+    }
+    return words;
+}
+
+void PendantDevice::report(const Input &input)
+{
+    if (m_connected)
+        Q_EMIT inputOccurred(input);
+}
+
+void PendantDevice::pressKey(int key)
+{
+    if (key < 0 || key >= PendantKeyCount)
+        return;
+    m_pressedKeys.set(static_cast<size_t>(key));
+    Q_EMIT stateChanged();
+    report({InputKind::KeyDown, key, 0, 0, {}});
+}
+
+void PendantDevice::releaseKey(int key)
+{
+    if (key < 0 || key >= PendantKeyCount)
+        return;
+    m_pressedKeys.reset(static_cast<size_t>(key));
+    Q_EMIT stateChanged();
+    report({InputKind::KeyUp, key, 0, 0, {}});
+}
+
+void PendantDevice::touchDown(int x, int y)
+{
+    report({InputKind::TouchDown, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+}
+
+void PendantDevice::touchMove(int x, int y)
+{
+    report({InputKind::TouchMove, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+}
+
+void PendantDevice::touchUp(int x, int y)
+{
+    report({InputKind::TouchUp, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+}
+
+void PendantDevice::sendLcdText(const QString &text)
+{
+    report({InputKind::LcdText, 0, 0, 0, text});
+}
+
+void PendantDevice::setConnected(bool connected)
+{
+    m_connected = connected;
+    Q_EMIT stateChanged();
+}
+
+} // namespace pendant

@@ -1,0 +1,62 @@
+#pragma once
+// The simulated pendant: LEDs, backlight, beeper, LCD and keys, answering the provider like a real one would.
+#include "pendant/lcdrenderer.h"
+#include "tavlox/protocol.h"
+
+#include <QTimer>
+#include <array>
+#include <bitset>
+
+namespace pendant {
+
+class PendantDevice : public tavlox::PendantEndpoint
+{
+    Q_OBJECT
+public:
+    static constexpr int HeartbeatMs = 1000;
+
+    explicit PendantDevice(QObject *parent = nullptr);
+
+    void submit(const tavlox::Request &request) override;
+
+    // The operator's side.
+    void pressKey(int key);
+    void releaseKey(int key);
+    void touchDown(int x, int y);
+    void touchMove(int x, int y);
+    void touchUp(int x, int y);
+    void sendLcdText(const QString &text);
+    // A disconnected pendant is silent: it neither answers nor reports input.
+    void setConnected(bool connected);
+
+    [[nodiscard]] bool isConnected() const { return m_connected; }
+    [[nodiscard]] tavlox::LedMode led(int number) const { return m_leds.at(static_cast<size_t>(number - 1)); }
+    [[nodiscard]] bool backlight() const { return m_backlight; }
+    [[nodiscard]] const QImage &lcd() const { return m_lcd.image(); }
+    // Forced and physically pressed keys together, as GetKeyState reports them.
+    [[nodiscard]] bool isKeyDown(int key) const;
+    [[nodiscard]] bool isKeyForced(int key) const;
+    [[nodiscard]] std::array<quint16, tavlox::KeyStateWords> keyState() const;
+    [[nodiscard]] bool panelForced() const { return m_panelForced; }
+    [[nodiscard]] QPoint forcedTouch() const { return m_forcedTouch; }
+
+Q_SIGNALS:
+    void stateChanged();
+    void beeped(int milliseconds);
+
+private:
+    tavlox::Reply handle(const tavlox::Request &request);
+    void report(const tavlox::Input &input);
+
+    bool m_connected = true;
+    std::array<tavlox::LedMode, tavlox::LedCount> m_leds{};
+    bool m_backlight = true;
+    LcdRenderer m_lcd;
+    std::array<quint16, tavlox::KeyStateWords> m_forcedKeys{};
+    std::bitset<tavlox::PendantKeyCount> m_pressedKeys;
+    bool m_panelForced = false;
+    QPoint m_forcedTouch;
+    QTimer m_heartbeat;
+};
+
+} // namespace pendant

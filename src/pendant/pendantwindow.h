@@ -1,0 +1,54 @@
+#pragma once
+// The simulated pendant's window: shows what the console makes the pendant do and gives it keys and a touch panel.
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pendant {
+
+class PendantDevice;
+
+// The LCD, which is also the touch panel.
+class LcdView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LcdView(PendantDevice &device, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    PendantDevice &m_device;
+};
+
+class PendantWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PendantWindow(PendantDevice &device, QWidget *parent = nullptr);
+
+private:
+    QWidget *buildKeyPage(const auto &keys);
+    void refresh();
+    void showBeep(int milliseconds);
+
+    PendantDevice &m_device;
+    std::array<QLabel *, 8> m_leds{};
+    QLabel *m_backlight = nullptr;
+    QLabel *m_beep = nullptr;
+    LcdView *m_lcd = nullptr;
+    QCheckBox *m_disconnect = nullptr;
+    QLineEdit *m_lcdText = nullptr;
+    std::array<QPushButton *, 128> m_keys{};
+    bool m_flashPhase = false;
+};
+
+} // namespace pendant

@@ -1,0 +1,36 @@
+#pragma once
+// How the provider reaches a pendant: sends requests and hears replies and input. One implementation per link.
+#include "tavlox/protocol.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace tavlox {
+
+class PendantLink : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void send(const Request &request) = 0;
+    [[nodiscard]] virtual QString describe() const = 0;
+
+Q_SIGNALS:
+    void replied(const tavlox::Reply &reply);
+    void inputOccurred(const tavlox::Input &input);
+};
+
+// A pendant in this process: the simulated pendant.
+class InProcessLink : public PendantLink
+{
+    Q_OBJECT
+public:
+    explicit InProcessLink(PendantEndpoint *endpoint);
+    void send(const Request &request) override;
+    [[nodiscard]] QString describe() const override { return QStringLiteral("simulated pendant (in-process)"); }
+
+private:
+    QPointer<PendantEndpoint> m_endpoint;
+};
+
+} // namespace tavlox

@@ -1,0 +1,74 @@
+#pragma once
+// What travels between the provider and a pendant: requests with their replies, and the pendant's own input.
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace tavlox {
+
+inline constexpr int LcdWidth = 320;
+inline constexpr int LcdHeight = 240;
+inline constexpr int LedCount = 8;
+inline constexpr int KeyStateWords = 8;
+inline constexpr int PendantKeyCount = 128;
+
+enum class RequestKind { Beep, Led, Backlight, SetKeyState, SetPanelState, GetKeyState, DrawMiniTP };
+
+enum class LedMode { Off = 0, On = 1, Flash = 2 };
+
+// One MiniTP drawing command: its code and its five parameter texts.
+struct DrawingItem
+{
+    int code = 0;
+    QStringList parameters;
+    bool operator==(const DrawingItem &) const = default;
+};
+
+struct Request
+{
+    quint32 id = 0;
+    RequestKind kind = RequestKind::Beep;
+    QList<int> numbers;           // Beep: [ms]; Led: [number, mode]; Backlight: [0|1]; SetKeyState: 8 words;
+                                  // SetPanelState: [touch, x, y]
+    QList<DrawingItem> drawing;   // DrawMiniTP
+};
+
+struct Reply
+{
+    quint32 id = 0;
+    bool ok = true;
+    QString error;       // why the pendant refused the request
+    QList<int> numbers;  // GetKeyState: 8 words
+};
+
+enum class InputKind { KeyDown, KeyUp, TouchDown, TouchMove, TouchUp, LcdText, Alive };
+
+struct Input
+{
+    InputKind kind = InputKind::Alive;
+    int key = 0;  // pendant key number 0-127
+    int x = 0;
+    int y = 0;
+    QString text; // LcdText
+};
+
+// The pendant's side of a link: takes requests, answers them, and reports input.
+class PendantEndpoint : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // Queues a request; its reply arrives through replied() unless the pendant is silent.
+    virtual void submit(const Request &request) = 0;
+
+Q_SIGNALS:
+    void replied(const tavlox::Reply &reply);
+    void inputOccurred(const tavlox::Input &input);
+};
+
+} // namespace tavlox
+
+Q_DECLARE_METATYPE(tavlox::Reply)
+Q_DECLARE_METATYPE(tavlox::Input)
