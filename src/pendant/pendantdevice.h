@@ -28,6 +28,8 @@ public:
     void sendLcdText(const QString &text);
     // A disconnected pendant is silent: it neither answers nor reports input.
     void setConnected(bool connected);
+    // How often a connected pendant says it is there.
+    void setHeartbeatInterval(int milliseconds) { m_heartbeat.start(milliseconds); }
 
     [[nodiscard]] bool isConnected() const { return m_connected; }
     [[nodiscard]] tavlox::LedMode led(int number) const { return m_leds.at(static_cast<size_t>(number - 1)); }

@@ -74,6 +74,21 @@ int numberFrom(const cao::Value &value, const QString &what, int minimum, int ma
     return number;
 }
 
+// The drawing as the pendant carried it out: a string shows its five values, a line or rectangle its four
+// coordinates, every other command its one parameter (as a single value, not an array).
+cao::Value drawingEcho(const QList<DrawingItem> &drawing)
+{
+    cao::Value::Array items;
+    for (const DrawingItem &item : drawing) {
+        const int shown = item.code == DrawString ? 5 : (item.code == DrawLine || item.code == DrawRectangle) ? 4 : 1;
+        cao::Value::Array values;
+        for (int k = 0; k < shown; ++k)
+            values << cao::Value::text(item.parameters.value(k));
+        items << cao::Value::array({cao::Value::i4(item.code), shown == 1 ? values.first() : cao::Value::array(values)});
+    }
+    return cao::Value::array(items);
+}
+
 const cao::Value::Array &arrayOf(const cao::Value &value, qsizetype size, const QString &what)
 {
     if (!value.isArray() || value.size() != size)
@@ -339,7 +354,7 @@ cao::Value TavloxSession::drawMiniTP(const cao::Value &parameter)
         drawing << item;
     }
     transact({0, RequestKind::DrawMiniTP, {}, drawing}, QStringLiteral("DrawMiniTP"));
-    m_sink.raise(DrawEcho, parameter);
+    m_sink.raise(DrawEcho, drawingEcho(drawing));
     return {};
 }
 

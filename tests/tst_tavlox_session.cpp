@@ -1,0 +1,383 @@
+// The provider against the simulated pendant: commands, their checks and echoes, input, variables, wiring checks.
+#include "cao/engine.h"
+#include "cao/status.h"
+#include "pendant/pendantdevice.h"
+#include "tavlox/tavloxprovider.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using cao::Value;
+
+namespace {
+struct Raised
+{
+    qint32 number;
+    QString value;
+};
+
+class RecordingInjector : public tavlox::InputInjector
+{
+public:
+    QStringList events;
+    void key(int virtualKey, int modifierMask, bool down) override
+    {
+        events << QStringLiteral("key %1 %2 %3").arg(virtualKey).arg(modifierMask).arg(down ? "down" : "up");
+    }
+    void mouse(int x, int y, tavlox::MouseAction action) override
+    {
+        events << QStringLiteral("mouse %1 %2 %3").arg(x).arg(y).arg(int(action));
+    }
+};
+
+Value texts(const QStringList &items)
+{
+    Value::Array array;
+    for (const QString &item : items)
+        array << Value::text(item);
+    return Value::array(array);
+}
+
+Value drawing(std::initializer_list<std::pair<int, QStringList>> items)
+{
+    Value::Array array;
+    for (const auto &[code, parameters] : items)
+        array << Value::array({Value::i4(code), texts(parameters)});
+    return Value::array(array);
+}
+} // namespace
+
+// One provider, one pendant, one controller on the given options.
+class Bench : public QObject
+{
+public:
+    explicit Bench(const QString &options = QStringLiteral("Port=1,TPInitWait=60000,ExecuteTimeout=200"))
+        : registration(QString::fromLatin1(tavlox::ProgrammaticId),
+                       std::make_shared<tavlox::TavloxProvider>(
+                           [this](const tavlox::ConnectionOptions &) { return std::make_unique<tavlox::InProcessLink>(&device); },
+                           &injector))
+    {
+        controller = engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"),
+                                                                QString::fromLatin1(tavlox::ProgrammaticId), QString(), options);
+        connect(controller.get(), &cao::Controller::OnMessage, this, [this](const std::shared_ptr<cao::Message> &message) {
+            const Value value = message->Value();
+            raised << Raised{message->Number(), value.describe()};
+            if (message->Number() == 0 && answerWiringChecks)
+                message->Answer(Value());
+        });
+        for (const char *name : {"@Enabled", "@DblClickSpeed", "@PressHoldTime", "@DeadRangeX1", "@DeadRangeY1",
+                                 "@DeadRangeX2", "@DeadRangeY2"})
+            (void)controller->AddVariable(QString::fromLatin1(name), QString());
+    }
+    QStringList messages() const
+    {
+        QStringList lines;
+        for (const Raised &r : raised)
+            lines << QStringLiteral("%1 %2").arg(r.number).arg(r.value);
+        return lines;
+    }
+
+    pendant::PendantDevice device;
+    RecordingInjector injector;
+    cao::ScopedProviderRegistration registration;
+    cao::Engine engine;
+    std::shared_ptr<cao::Controller> controller;
+    QList<Raised> raised;
+    bool answerWiringChecks = true;
+};
+
+class TestTavloxSession : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void commandEchoes_data();
+    void commandEchoes();
+    void refusedParameters_data();
+    void refusedParameters();
+    void silentPendantTimesOut();
+    void keyStateRoundTrip();
+    void keysAsMessages();
+    void keysAsKeyPresses_data();
+    void keysAsKeyPresses();
+    void touchesAsMouseInput();
+    void panelMessagesFollowEnabled();
+    void variables_data();
+    void variables();
+    void clientModeRefusesTuningAndDrawing();
+    void wiringCheckAfterInitWaitAndSilence();
+};
+
+void TestTavloxSession::commandEchoes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Value>("parameter");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("Beep") << "Beep" << Value::text(QStringLiteral("1000")) << QStringList{"256 VT_I4 1000"};
+    QTest::newRow("LED on") << "LED" << Value::array({Value::text(QStringLiteral("1")), Value::i2(1)})
+                            << QStringList{"257 [VT_I4 1, VT_I2 1]"};
+    QTest::newRow("LED flash 8") << "LED" << Value::array({Value::text(QStringLiteral(" 8 ")), Value::i2(2)})
+                                 << QStringList{"257 [VT_I4 8, VT_I2 2]"};
+    QTest::newRow("Backlight off") << "Backlight" << Value::boolean(false) << QStringList{"260 VT_BOOL False"};
+    QTest::newRow("DrawMiniTP")
+        << "DrawMiniTP"
+        << drawing({{16, {"#FF0000", "", "", "", ""}}, {48, {"0", "0", "10", "20", ""}}, {32, {"1", "2", "OK", "", ""}},
+                    {56, {"2", "", "", "", ""}}})
+        << QStringList{"259 [[VT_I4 16, VT_BSTR \"#FF0000\"], "
+                       "[VT_I4 48, [VT_BSTR \"0\", VT_BSTR \"0\", VT_BSTR \"10\", VT_BSTR \"20\"]], "
+                       "[VT_I4 32, [VT_BSTR \"1\", VT_BSTR \"2\", VT_BSTR \"OK\", VT_BSTR \"\", VT_BSTR \"\"]], "
+                       "[VT_I4 56, VT_BSTR \"2\"]]"};
+    QTest::newRow("empty drawing") << "DrawMiniTP" << Value::array({}) << QStringList{"259 []"};
+    QTest::newRow("SetPanelState no echo") << "SetPanelState"
+                                           << Value::array({Value::i2(1), Value::text(QStringLiteral("5")),
+                                                            Value::text(QStringLiteral("6"))})
+                                           << QStringList();
+}
+
+void TestTavloxSession::commandEchoes()
+{
+    QFETCH(QString, command);
+    QFETCH(Value, parameter);
+    QFETCH(QStringList, messages);
+    Bench bench;
+    const Value result = bench.controller->Execute(command, parameter);
+    QCOMPARE(result.vt(), quint16(cao::VT_EMPTY));
+    QTest::qWait(20);
+    QCOMPARE(bench.messages(), messages);
+}
+
+void TestTavloxSession::refusedParameters_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Value>("parameter");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Beep letters") << "Beep" << Value::text(QStringLiteral("abc")) << "\"abc\" is not a number";
+    QTest::newRow("Beep empty") << "Beep" << Value::text(QString()) << "is not a number";
+    QTest::newRow("Beep too long") << "Beep" << Value::text(QStringLiteral("60001")) << "60001";
+    QTest::newRow("Beep array") << "Beep" << Value::array({}) << "Beep";
+    QTest::newRow("LED number abc") << "LED" << Value::array({Value::text(QStringLiteral("abc")), Value::i2(1)})
+                                    << "LED number";
+    QTest::newRow("LED 9") << "LED" << Value::array({Value::text(QStringLiteral("9")), Value::i2(1)}) << "9 is outside 1 to 8";
+    QTest::newRow("LED 0") << "LED" << Value::array({Value::text(QStringLiteral("0")), Value::i2(1)}) << "outside";
+    QTest::newRow("LED mode 3") << "LED" << Value::array({Value::text(QStringLiteral("1")), Value::i2(3)}) << "LED mode";
+    QTest::newRow("LED mode text") << "LED" << Value::array({Value::text(QStringLiteral("1")), Value::text(QStringLiteral("1"))})
+                                   << "LED mode";
+    QTest::newRow("LED one element") << "LED" << Value::array({Value::text(QStringLiteral("1"))}) << "array of 2";
+    QTest::newRow("Backlight as integer") << "Backlight" << Value::i2(1) << "boolean";
+    QTest::newRow("key state 65536")
+        << "SetKeyState" << texts({"0", "0", "0", "0", "0", "0", "0", "65536"}) << "word 7";
+    QTest::newRow("key state seven words") << "SetKeyState" << texts({"0", "0", "0", "0", "0", "0", "0"}) << "array of 8";
+    QTest::newRow("panel x outside")
+        << "SetPanelState" << Value::array({Value::i2(0), Value::text(QStringLiteral("320")), Value::text(QStringLiteral("1"))})
+        << "X";
+    QTest::newRow("panel y letters")
+        << "SetPanelState" << Value::array({Value::i2(0), Value::text(QStringLiteral("1")), Value::text(QStringLiteral("y"))})
+        << "Y";
+    QTest::newRow("panel touch as bool")
+        << "SetPanelState" << Value::array({Value::boolean(true), Value::text(QStringLiteral("1")), Value::text(QStringLiteral("1"))})
+        << "touch";
+    QTest::newRow("GetKeyState with parameter") << "GetKeyState" << Value::i4(1) << "no parameter";
+    QTest::newRow("drawing not an array") << "DrawMiniTP" << Value::i4(1) << "array of drawing commands";
+    QTest::newRow("drawing unknown code") << "DrawMiniTP" << drawing({{15, {"1"}}}) << "unknown drawing command code 15";
+    QTest::newRow("drawing line outside") << "DrawMiniTP" << drawing({{48, {"0", "0", "400", "10"}}}) << "Para3 \"400\"";
+    QTest::newRow("drawing bad colour") << "DrawMiniTP" << drawing({{16, {"red"}}}) << "colour";
+    QTest::newRow("drawing width 0") << "DrawMiniTP" << drawing({{56, {"0"}}}) << "width";
+    QTest::newRow("drawing code as text")
+        << "DrawMiniTP" << Value::array({Value::array({Value::text(QStringLiteral("16")), texts({"1"})})}) << "code";
+    QTest::newRow("drawing recall of an empty store") << "DrawMiniTP" << drawing({{114, {"3"}}}) << "store 3";
+    QTest::newRow("unknown command") << "Dance" << Value() << "Unknown command";
+}
+
+void TestTavloxSession::refusedParameters()
+{
+    QFETCH(QString, command);
+    QFETCH(Value, parameter);
+    QFETCH(QString, named);
+    Bench bench;
+    const QImage before = bench.device.lcd();
+    try {
+        (void)bench.controller->Execute(command, parameter);
+        QFAIL("a bad parameter was accepted");
+    } catch (const cao::Failure &failure) {
+        QVERIFY2(failure.status() == 0x80070057u || (command == QLatin1String("Dance") && failure.status() == 0x80020006u),
+                 qPrintable(QString::number(failure.status(), 16)));
+        QVERIFY2(failure.description().contains(named), qPrintable(failure.description()));
+    }
+    QTest::qWait(20);
+    QCOMPARE(bench.messages(), QStringList());
+    QCOMPARE(bench.device.lcd(), before);
+}
+
+void TestTavloxSession::silentPendantTimesOut()
+{
+    Bench bench(QStringLiteral("Port=1,TPInitWait=60000,ExecuteTimeout=80"));
+    bench.device.setConnected(false);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        (void)bench.controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("10")));
+        QFAIL("a silent pendant acknowledged");
+    } catch (const cao::Failure &failure) {
+        QCOMPARE(failure.status(), cao::status::Timeout);
+        QVERIFY2(failure.description().contains(QStringLiteral("80 ms")), qPrintable(failure.description()));
+    }
+    QVERIFY(clock.elapsed() >= 70);
+    QVERIFY(clock.elapsed() < 2000);
+    bench.device.setConnected(true);
+    (void)bench.controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("10")));
+    QTRY_COMPARE(bench.messages(), QStringList{"256 VT_I4 10"});
+}
+
+void TestTavloxSession::keyStateRoundTrip()
+{
+    Bench bench;
+    (void)bench.controller->Execute(QStringLiteral("SetKeyState"), texts({"1", "0", "0", "0", "32768", "0", "0", "3"}));
+    QVERIFY(bench.device.isKeyDown(0));
+    QVERIFY(bench.device.isKeyDown(79));
+    QVERIFY(bench.device.isKeyDown(113));
+    bench.device.pressKey(20);
+    const Value state = bench.controller->Execute(QStringLiteral("GetKeyState"), Value::missing());
+    QCOMPARE(state.describe(), QStringLiteral("[VT_I4 1, VT_I4 16, VT_I4 0, VT_I4 0, VT_I4 32768, VT_I4 0, VT_I4 0, VT_I4 3]"));
+}
+
+void TestTavloxSession::keysAsMessages()
+{
+    Bench bench(QStringLiteral("Port=1,KeyboardMode=0,TPInitWait=60000"));
+    bench.device.pressKey(14);
+    bench.device.releaseKey(14);
+    QTRY_COMPARE(bench.messages(), (QStringList{"1 VT_I4 14", "3 VT_I4 14", "2 VT_I4 14"}));
+    QVERIFY(bench.injector.events.isEmpty());
+}
+
+void TestTavloxSession::keysAsKeyPresses_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("default map: OK is Enter, J1- is Ctrl+keypad 1")
+        << 1 << QByteArray() << QStringList{"key 13 0 down", "key 13 0 up", "key 97 2 down", "key 97 2 up"};
+    QByteArray file(256, '\0');
+    file[28] = 'A'; // slot 14 (OK): 65
+    file[82] = 'B';
+    file[83] = '\x01'; // slot 41 (J1 -): Shift + 66
+    QTest::newRow("vkey.dat") << 2 << file << QStringList{"key 65 0 down", "key 65 0 up", "key 66 1 down", "key 66 1 up"};
+    QTest::newRow("short vkey.dat: unbound keys do nothing")
+        << 2 << QByteArray("\0\0", 2) << QStringList();
+}
+
+void TestTavloxSession::keysAsKeyPresses()
+{
+    QFETCH(int, mode);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, events);
+    const QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    if (!file.isEmpty()) {
+        QFile out(QStringLiteral("vkey.dat"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+    }
+    {
+        Bench bench(QStringLiteral("Port=1,KeyboardMode=%1,TPInitWait=60000").arg(mode));
+        for (int key : {14, 41}) {
+            bench.device.pressKey(key);
+            bench.device.releaseKey(key);
+        }
+        QTest::qWait(20);
+        QCOMPARE(bench.injector.events, events);
+        QCOMPARE(bench.messages(), QStringList());
+    }
+    QDir::setCurrent(previous);
+}
+
+void TestTavloxSession::touchesAsMouseInput()
+{
+    Bench bench(QStringLiteral("Port=1,MouseMode=1,TPInitWait=60000"));
+    bench.device.touchDown(10, 20);
+    bench.device.touchMove(30, 40);
+    bench.device.touchUp(30, 40);
+    QCOMPARE(bench.injector.events, (QStringList{"mouse 10 20 1", "mouse 30 40 0", "mouse 30 40 2"}));
+    QTest::qWait(20);
+    QCOMPARE(bench.messages(), QStringList());
+}
+
+void TestTavloxSession::panelMessagesFollowEnabled()
+{
+    Bench bench;
+    bench.device.touchDown(10, 20);
+    bench.device.touchUp(11, 20);
+    QTRY_COMPARE(bench.messages(), (QStringList{"4 [VT_I4 10, VT_I4 20]", "5 [VT_I4 11, VT_I4 20]", "6 [VT_I4 10, VT_I4 20]"}));
+    bench.raised.clear();
+    bench.controller->Variables().Item(QStringLiteral("@Enabled"))->setValue(Value::boolean(false));
+    bench.device.touchDown(10, 20);
+    bench.device.touchUp(10, 20);
+    QTest::qWait(20);
+    QCOMPARE(bench.messages(), QStringList());
+}
+
+void TestTavloxSession::variables_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Value>("value");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("Enabled false") << "@Enabled" << Value::boolean(false) << true;
+    QTest::newRow("Enabled as integer") << "@Enabled" << Value::i4(0) << false;
+    QTest::newRow("DblClickSpeed 250") << "@DblClickSpeed" << Value::i4(250) << true;
+    QTest::newRow("PressHoldTime as 16-bit") << "@PressHoldTime" << Value::i2(700) << true;
+    QTest::newRow("negative time") << "@PressHoldTime" << Value::i4(-1) << false;
+    QTest::newRow("time as text") << "@DblClickSpeed" << Value::text(QStringLiteral("250")) << false;
+    QTest::newRow("dead range 10") << "@DeadRangeY2" << Value::i4(10) << true;
+}
+
+void TestTavloxSession::variables()
+{
+    QFETCH(QString, name);
+    QFETCH(Value, value);
+    QFETCH(bool, accepted);
+    Bench bench;
+    auto variable = bench.controller->Variables().Item(name);
+    const Value before = variable->Value();
+    try {
+        variable->setValue(value);
+        QVERIFY(accepted);
+        QCOMPARE(variable->Value().toText(), value.toText());
+    } catch (const cao::Failure &failure) {
+        QVERIFY2(!accepted, qPrintable(failure.description()));
+        QVERIFY(failure.description().contains(name));
+        QCOMPARE(variable->Value(), before);
+    }
+    QVERIFY_THROWS_EXCEPTION(cao::Failure, bench.controller->AddVariable(QStringLiteral("@Speed"), QString()));
+}
+
+void TestTavloxSession::clientModeRefusesTuningAndDrawing()
+{
+    Bench bench(QStringLiteral("Port=1,TPInitWait=60000, TPClient"));
+    QVERIFY_THROWS_EXCEPTION(cao::Failure,
+                             bench.controller->Variables().Item(QStringLiteral("@DblClickSpeed"))->setValue(Value::i4(100)));
+    QVERIFY_THROWS_EXCEPTION(cao::Failure, bench.controller->Execute(QStringLiteral("DrawMiniTP"), Value::array({})));
+    bench.controller->Variables().Item(QStringLiteral("@Enabled"))->setValue(Value::boolean(true));
+    (void)bench.controller->Execute(QStringLiteral("SetPanelState"),
+                                    Value::array({Value::i2(1), Value::text(QStringLiteral("1")), Value::text(QStringLiteral("2"))}));
+    QVERIFY(bench.device.panelForced());
+    QCOMPARE(bench.device.forcedTouch(), QPoint(1, 2));
+}
+
+void TestTavloxSession::wiringCheckAfterInitWaitAndSilence()
+{
+    Bench bench(QStringLiteral("Port=1,TPInitWait=30,TPLessInterval=150"));
+    bench.device.setHeartbeatInterval(20);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{"0 VT_I4 1"}, 1000);
+    // the pendant's heartbeat keeps it from being silent; a disconnected pendant goes silent
+    QTest::qWait(400);
+    QCOMPARE(bench.messages().size(), 1);
+    bench.device.setConnected(false);
+    bench.answerWiringChecks = false;
+    QTRY_COMPARE_WITH_TIMEOUT(bench.messages().size(), 2, 1000);
+    QCOMPARE(bench.messages().last(), QStringLiteral("0 VT_I4 2"));
+}
+
+QTEST_MAIN(TestTavloxSession)
+#include "tst_tavlox_session.moc"
