@@ -86,7 +86,7 @@ void TestEndToEnd::consoleDrivesThePendant()
     QTRY_VERIFY(log().contains(QStringLiteral("0, 16, 0, 0, 0, 0, 0, 0")));
     QVERIFY(m_device->isKeyDown(20));
 
-    whenModal<frmMTP>([](frmMTP *editor) {
+    whenModal<frmMTP>([this](frmMTP *editor) {
         child<QComboBox>(editor, QStringLiteral("cmbCommand"))->setCurrentIndex(0);
         typeInto(editor, QStringLiteral("txtPara(0)"), QStringLiteral("#00FF00"));
         click(editor, QStringLiteral("cmdAdd"));
@@ -94,12 +94,18 @@ void TestEndToEnd::consoleDrivesThePendant()
         for (int k = 0; k < 4; ++k)
             typeInto(editor, QStringLiteral("txtPara(%1)").arg(k), QString::number(10 + 40 * k));
         click(editor, QStringLiteral("cmdAdd"));
+        child<QComboBox>(editor, QStringLiteral("cmbCommand"))->setCurrentIndex(3);
+        typeInto(editor, QStringLiteral("txtPara(2)"), QStringLiteral("文字列"));
+        typeInto(editor, QStringLiteral("txtPara(3)"), QStringLiteral("20"));
+        click(editor, QStringLiteral("cmdAdd"));
         click(editor, QStringLiteral("cmdSend"));
+        saveScreenshot(editor, QStringLiteral("minitp.png"));
         click(editor, QStringLiteral("cmdClose"));
     });
     click(m_window.get(), QStringLiteral("cmdDrawMTP"));
     QTRY_VERIFY2(log().contains(QStringLiteral("49 : 10, 50, 90, 130\t")), qPrintable(log().join(QLatin1Char('|'))));
     QVERIFY(log().contains(QStringLiteral("16 : #00FF00\t")));
+    QVERIFY(log().contains(QStringLiteral("32 : 10, 50, 文字列, 20, \t")));
     QCOMPARE(m_device->lcd().pixel(10, 50), 0xFF00FF00u);
 
     saveScreenshot(m_window.get(), QStringLiteral("console.png"));

@@ -80,13 +80,14 @@ void frmMain::buildControls()
     auto *leftColumn = new QVBoxLayout;
     leftColumn->setSpacing(4);
     // Wide enough for every caption of the command panels; the log takes the rest.
-    constexpr int LeftColumnWidth = 278;
+    constexpr int LeftColumnWidth = 272;
     for (QWidget *frame : {buildEngineFrame(), buildConfigFrame(), buildTavloxFrame()}) {
         frame->setFixedWidth(LeftColumnWidth);
         leftColumn->addWidget(frame);
     }
     cmdDrawMTP = makeButton(QStringLiteral("cmdDrawMTP"), QStringLiteral("MiniTP"));
     cmdDrawMTP->setEnabled(false);
+    cmdDrawMTP->setFixedWidth(LeftColumnWidth);
     leftColumn->addWidget(cmdDrawMTP);
     leftColumn->addStretch(1);
 
@@ -95,12 +96,15 @@ void frmMain::buildControls()
     lstLog->setAccessibleName(QStringLiteral("Event log"));
     // Uniform rows keep appending cheap however long the log grows.
     lstLog->setUniformItemSizes(true);
+    lstLog->setMinimumWidth(120); // the left column's frames come first in a fixed-size window
     lstLog->setSelectionMode(QAbstractItemView::SingleSelection);
     chkLog = new QCheckBox(QStringLiteral("Log"), this);
     chkLog->setObjectName(QStringLiteral("chkLog"));
     chkLog->setChecked(true);
     cmdTester[1] = makeButton(QStringLiteral("cmdTester(1)"), QStringLiteral("Clear"));
     cmdTester[0] = makeButton(QStringLiteral("cmdTester(0)"), QStringLiteral("Exit"));
+    for (QPushButton *button : cmdTester)
+        button->setMinimumWidth(64);
     auto *logButtons = new QHBoxLayout;
     logButtons->addWidget(chkLog);
     logButtons->addStretch(1);

@@ -4,6 +4,7 @@
 #include "keyconfig/keylayout.h"
 #include "keyconfig/virtualkeys.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -21,6 +22,16 @@ constexpr int BoxHeight = 300;
 constexpr int CaptionHeight = 240;
 constexpr int CaptionOffset = 60;
 constexpr int HeadingTop = 510;
+
+// A caption wider than its place gets a smaller font rather than being cut off.
+void fitCaption(QLabel *label)
+{
+    QFont font = label->font();
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > label->width() && font.pointSizeF() > 6.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+}
 
 struct ColumnGeometry
 {
@@ -109,7 +120,7 @@ void frmKeyConfig::buildControls()
             auto *label = new QLabel(QString::fromLatin1(heading), pages[page]);
             label->setObjectName(QStringLiteral("Label1(%1)").arg(labelIndex++));
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            place(label, twips(heading[0] == '-' ? 6060 : 7560, HeadingTop - 240, 1395, CaptionHeight));
+            place(label, twips(heading[0] == '-' ? 6060 : 7560, HeadingTop + CaptionOffset, 1395, CaptionHeight));
         }
     }
     for (const KeyBox &box : KeyBoxes) {
@@ -131,6 +142,7 @@ void frmKeyConfig::buildControls()
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(edit);
             place(label, twips(geometry.labelLeft, box.top + CaptionOffset, geometry.labelWidth, CaptionHeight));
+            fitCaption(label);
             edit->setAccessibleName(label->text().trimmed());
         }
         txtConfig[box.element] = edit;
