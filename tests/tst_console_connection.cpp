@@ -1,5 +1,7 @@
 // The main window's start-up, option string, Open and Close, and the event log's own controls.
 #include "console/frmMain.h"
+#include "keyconfig/frmKeyConfig.h"
+#include "minitp/frmMTP.h"
 #include "controls/uctIPAddressCtrl.h"
 #include "recordingprovider.h"
 #include "widgetdriver.h"
@@ -10,6 +12,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace testing;
 using Preparation = std::function<void(frmMain &)>;
@@ -62,6 +67,8 @@ private Q_SLOTS:
     void closingWindowWithoutConnection();
     void clientModeTwiceRestores();
     void logSwitchAndClear();
+    void miniTpEditorIsFreshEachTime();
+    void keyConfigIsModalAndFreshEachTime();
 };
 
 void TestConsoleConnection::startsWithDefaults()
@@ -292,6 +299,52 @@ void TestConsoleConnection::logSwitchAndClear()
     QCOMPARE(listLines(&window, QStringLiteral("lstLog")).size(), 1);
     click(&window, QStringLiteral("cmdTester(1)"));
     QVERIFY(listLines(&window, QStringLiteral("lstLog")).isEmpty());
+}
+
+void TestConsoleConnection::miniTpEditorIsFreshEachTime()
+{
+    RecordingProviderScope provider;
+    frmMain window;
+    window.show();
+    click(&window, QStringLiteral("cmdEng(0)"));
+    QList<int> linesSeen;
+    QList<bool> sharedController;
+    for (int opening = 0; opening < 2; ++opening) {
+        whenModal<frmMTP>([&](frmMTP *editor) {
+            linesSeen << child<QListWidget>(editor, QStringLiteral("lstCommands"))->count();
+            sharedController << (editor->m_CaoCtrl == window.controller());
+            click(editor, QStringLiteral("cmdAdd"));
+            click(editor, QStringLiteral("cmdAdd"));
+            click(editor, QStringLiteral("cmdClose"));
+        });
+        click(&window, QStringLiteral("cmdDrawMTP"));
+    }
+    QCOMPARE(linesSeen, (QList<int>{1, 1}));
+    QCOMPARE(sharedController, (QList<bool>{true, true}));
+    QVERIFY(listLines(&window, QStringLiteral("lstLog")).isEmpty());
+}
+
+void TestConsoleConnection::keyConfigIsModalAndFreshEachTime()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    frmMain window;
+    window.show();
+    QStringList shown;
+    for (int opening = 0; opening < 2; ++opening) {
+        whenModal<frmKeyConfig>([&](frmKeyConfig *dialog) {
+            auto *box = child<QLineEdit>(dialog, QStringLiteral("txtConfig(64)"));
+            shown << box->text();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_F9);
+            click(dialog, QStringLiteral("cmdCancel"));
+        });
+        click(&window, QStringLiteral("cmdEng(2)"));
+    }
+    QDir::setCurrent(previous);
+    QCOMPARE(shown, (QStringList{QStringLiteral("124"), QStringLiteral("124")}));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("vkey.dat"))));
 }
 
 QTEST_MAIN(TestConsoleConnection)

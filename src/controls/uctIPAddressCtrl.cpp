@@ -117,6 +117,12 @@ void uctIPAddressCtrl::SetFont(std::shared_ptr<StdFont> newFont)
         return;
     m_Font = std::move(newFont);
     subscribe();
+    fontPropertyChanged();
+}
+
+// Tells the host to save "Font" again, then applies it (the font's own notification may already have).
+void uctIPAddressCtrl::fontPropertyChanged()
+{
     Q_EMIT PropertyChanged(QStringLiteral("Font"));
     m_Font_FontChanged(QStringLiteral("Font"));
 }
@@ -129,8 +135,7 @@ bool uctIPAddressCtrl::FontBold() const
 void uctIPAddressCtrl::SetFontBold(bool bBold)
 {
     m_Font->setBold(bBold);
-    Q_EMIT PropertyChanged(QStringLiteral("Font"));
-    m_Font_FontChanged(QStringLiteral("Font"));
+    fontPropertyChanged();
 }
 
 bool uctIPAddressCtrl::FontItalic() const
@@ -141,8 +146,7 @@ bool uctIPAddressCtrl::FontItalic() const
 void uctIPAddressCtrl::SetFontItalic(bool bItalic)
 {
     m_Font->setItalic(bItalic);
-    Q_EMIT PropertyChanged(QStringLiteral("Font"));
-    m_Font_FontChanged(QStringLiteral("Font"));
+    fontPropertyChanged();
 }
 
 QString uctIPAddressCtrl::FontName() const
@@ -153,8 +157,7 @@ QString uctIPAddressCtrl::FontName() const
 void uctIPAddressCtrl::SetFontName(const QString &strName)
 {
     m_Font->setName(strName);
-    Q_EMIT PropertyChanged(QStringLiteral("Font"));
-    m_Font_FontChanged(QStringLiteral("Font"));
+    fontPropertyChanged();
 }
 
 float uctIPAddressCtrl::FontSize() const
@@ -165,8 +168,7 @@ float uctIPAddressCtrl::FontSize() const
 void uctIPAddressCtrl::SetFontSize(float fSize)
 {
     m_Font->setSize(fSize);
-    Q_EMIT PropertyChanged(QStringLiteral("Font"));
-    m_Font_FontChanged(QStringLiteral("Font"));
+    fontPropertyChanged();
 }
 
 void uctIPAddressCtrl::m_Font_FontChanged(const QString &)

@@ -65,6 +65,7 @@ private:
     void UserControl_Resize();
     void m_Font_FontChanged(const QString &propertyName);
     void subscribe();
+    void fontPropertyChanged();
     [[nodiscard]] QVariant ambientFont() const;
 
     controls::IPAddressEdit *m_addressWindow = nullptr;

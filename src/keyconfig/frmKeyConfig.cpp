@@ -213,15 +213,9 @@ void frmKeyConfig::txtConfig_KeyDown(int Index, int KeyCode, int Shift)
 {
     if (KeyCode == VK_SHIFT || KeyCode == VK_CONTROL || KeyCode == VK_MENU)
         return;
-    const int slot = slotOfBox(Index);
-    m_keyMap.setSlot(slot, bindingFor(KeyCode, Shift));
-    m_captureText = QString::number(KeyCode);
-    if (Shift & ShiftMask)
-        m_captureText += QStringLiteral(" + [S]");
-    if (Shift & CtrlMask)
-        m_captureText += QStringLiteral(" + [C]");
-    if (Shift & AltMask)
-        m_captureText += QStringLiteral(" + [A]");
+    const qint16 binding = bindingFor(KeyCode, Shift);
+    m_keyMap.setSlot(slotOfBox(Index), binding);
+    m_captureText = displayText(binding);
 }
 
 void frmKeyConfig::txtConfig_KeyUp(int Index)
