@@ -25,6 +25,7 @@ private Q_SLOTS:
     void indexOutsideTableDoesNothing();
     void infiniteRepeatsUntilCleared();
     void infiniteCheckedAfterPressStartsNothing();
+    void nestedRepetitionsEndTogether();
     void closingWindowEndsRepetition();
     void getKeyState_data();
     void getKeyState();
@@ -180,6 +181,25 @@ void TestConsoleCommands::infiniteCheckedAfterPressStartsNothing()
     click(m_window.get(), QStringLiteral("chkInfi"));
     QTest::qWait(250);
     QCOMPARE((*m_provider)->callsOf(QStringLiteral("execute")).size(), 1);
+}
+
+void TestConsoleCommands::nestedRepetitionsEndTogether()
+{
+    click(m_window.get(), QStringLiteral("chkInfi"));
+    QTimer::singleShot(250, m_window.get(), [this] { click(m_window.get(), QStringLiteral("cmdTp(6)")); });
+    QTimer::singleShot(600, m_window.get(), [this] { click(m_window.get(), QStringLiteral("chkInfi")); });
+    click(m_window.get(), QStringLiteral("cmdTp(0)"));
+    QStringList order;
+    for (const RecordedCall &call : (*m_provider)->callsOf(QStringLiteral("execute")))
+        order << call.name;
+    // the outer repetition pauses while the inner one runs, and both end at the clearing
+    const qsizetype firstBacklight = order.indexOf(QStringLiteral("Backlight"));
+    QVERIFY2(firstBacklight > 0, qPrintable(order.join(QLatin1Char(' '))));
+    QVERIFY(order.mid(firstBacklight).count(QStringLiteral("Backlight")) >= 2);
+    QVERIFY2(!order.mid(firstBacklight).contains(QStringLiteral("Beep")), qPrintable(order.join(QLatin1Char(' '))));
+    const qsizetype sends = order.size();
+    QTest::qWait(250);
+    QCOMPARE((*m_provider)->callsOf(QStringLiteral("execute")).size(), sends);
 }
 
 void TestConsoleCommands::closingWindowEndsRepetition()

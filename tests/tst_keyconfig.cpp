@@ -58,6 +58,7 @@ private Q_SLOTS:
     void cancelLeavesFileUntouched();
     void loadedFileFillsBoxes();
     void failedWriteKeepsDialogOpen();
+    void unwritableDirectoryKeepsDialogOpen();
 
 private:
     QTemporaryDir m_dir;
@@ -241,6 +242,24 @@ void TestKeyConfig::failedWriteKeepsDialogOpen()
     QVERIFY2(message.contains(QStringLiteral("vkey.dat")), qPrintable(message));
     QVERIFY(dialog.isVisible());
     QCOMPARE(fileBytes(), QByteArray(256, '\x22'));
+}
+
+void TestKeyConfig::unwritableDirectoryKeepsDialogOpen()
+{
+    // No one, root included, may create files here.
+    QVERIFY(QDir::setCurrent(QStringLiteral("/proc/self")));
+    frmKeyConfig dialog;
+    dialog.show();
+    QString message;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        message = box->text();
+        box->accept();
+    });
+    click(&dialog, QStringLiteral("cmdOK"));
+    QVERIFY2(message.contains(QStringLiteral("vkey.dat")), qPrintable(message));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+    QVERIFY(!QFile::exists(QStringLiteral("/proc/self/vkey.dat")));
 }
 
 QTEST_MAIN(TestKeyConfig)
