@@ -29,16 +29,16 @@ enum MessageNumber : qint32 {
     BacklightEcho = 260,
 };
 
-struct VariableSpec
+struct VariableRule
 {
     const char *name;
     cao::Value initial;
     int maximum; // for the integer variables
 };
 
-const QList<VariableSpec> &variableSpecs()
+const QList<VariableRule> &variableRules()
 {
-    static const QList<VariableSpec> specs = {
+    static const QList<VariableRule> rules = {
         {"@Enabled", cao::Value::boolean(true), 0},
         {"@DblClickSpeed", cao::Value::i4(500), 60000},
         {"@PressHoldTime", cao::Value::i4(1000), 60000},
@@ -47,7 +47,7 @@ const QList<VariableSpec> &variableSpecs()
         {"@DeadRangeX2", cao::Value::i4(4), LcdWidth},
         {"@DeadRangeY2", cao::Value::i4(4), LcdHeight},
     };
-    return specs;
+    return rules;
 }
 
 [[noreturn]] void badArgument(const QString &what)
@@ -105,8 +105,8 @@ TavloxSession::TavloxSession(ConnectionOptions options, std::unique_ptr<PendantL
         m_keyMap = keyconfig::KeyMap::defaults();
     else if (m_options.keyboardMode == 2)
         m_keyMap = keyconfig::KeyMap::load(QString::fromLatin1(keyconfig::FileName));
-    for (const VariableSpec &spec : variableSpecs())
-        m_variables.insert(QString::fromLatin1(spec.name).toLower(), spec.initial);
+    for (const VariableRule &rule : variableRules())
+        m_variables.insert(QString::fromLatin1(rule.name).toLower(), rule.initial);
     applyTouchSettings();
     m_clock.start();
 
@@ -196,9 +196,9 @@ void TavloxSession::writeVariable(const QString &name, const cao::Value &value)
             throw cao::Failure(cao::status::TypeMismatch,
                                QStringLiteral("%1 takes a 32-bit integer, not %2").arg(name, value.describe()));
         int maximum = 0;
-        for (const VariableSpec &spec : variableSpecs()) {
-            if (QString::fromLatin1(spec.name).toLower() == key)
-                maximum = spec.maximum;
+        for (const VariableRule &rule : variableRules()) {
+            if (QString::fromLatin1(rule.name).toLower() == key)
+                maximum = rule.maximum;
         }
         const int number = value.toInt();
         if (number < 0 || number > maximum)
