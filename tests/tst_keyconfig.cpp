@@ -1,5 +1,6 @@
 // The key configuration dialog: what it shows, how it captures keys, and what OK and Cancel do to "vkey.dat".
 #include "keyconfig/frmKeyConfig.h"
+
 #include "filesizelimit.h"
 #include "widgetdriver.h"
 
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void typedTextNeverShows();
     void cancelLeavesFileUntouched();
     void loadedFileFillsBoxes();
+    void openingBlanksNoBoxAndEscapeClosesNothing();
     void failedWriteKeepsDialogOpen();
     void unwritableDirectoryKeepsDialogOpen();
 
@@ -223,6 +225,22 @@ void TestKeyConfig::loadedFileFillsBoxes()
     QCOMPARE(boxText(dialog, 8), QString());              // slot 14 is 0: the design text stays
     QCOMPARE(boxText(dialog, 10), QStringLiteral("16"));  // Shift box keeps its design text
     QCOMPARE(int(dialog.keyMap().slot(14)), 0);
+}
+
+void TestKeyConfig::openingBlanksNoBoxAndEscapeClosesNothing()
+{
+    frmKeyConfig dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // with the defaults every box has a key, so none may be blank
+    for (keyconfig::CaptureBox *box : dialog.findChildren<keyconfig::CaptureBox *>())
+        QVERIFY2(!box->text().isEmpty(), qPrintable(box->objectName()));
+    auto *ok = child<QPushButton>(&dialog, QStringLiteral("cmdOK"));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!QFile::exists(QStringLiteral("vkey.dat")));
 }
 
 void TestKeyConfig::failedWriteKeepsDialogOpen()

@@ -171,6 +171,18 @@ void frmKeyConfig::buildControls()
     connect(cmdOK, &QPushButton::clicked, this, &frmKeyConfig::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmKeyConfig::cmdCancel_Click);
     SSTab1->setCurrentIndex(1);
+    // Opening puts the focus on the tabs, so no key box is blanked before the operator picks one.
+    SSTab1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmKeyConfig::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog has no cancel button: Escape closes nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 int frmKeyConfig::slotOfBox(int element) const

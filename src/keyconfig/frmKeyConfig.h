@@ -50,6 +50,9 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     void Form_Load();
