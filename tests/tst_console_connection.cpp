@@ -308,6 +308,7 @@ void TestConsoleConnection::miniTpEditorIsFreshEachTime()
     window.show();
     click(&window, QStringLiteral("cmdEng(0)"));
     QList<int> linesSeen;
+    QList<int> firstNumbers;
     QList<bool> sharedController;
     for (int opening = 0; opening < 2; ++opening) {
         whenModal<frmMTP>([&](frmMTP *editor) {
@@ -315,11 +316,13 @@ void TestConsoleConnection::miniTpEditorIsFreshEachTime()
             sharedController << (editor->m_CaoCtrl == window.controller());
             click(editor, QStringLiteral("cmdAdd"));
             click(editor, QStringLiteral("cmdAdd"));
+            firstNumbers << child<QListWidget>(editor, QStringLiteral("lstCommands"))->item(0)->data(Qt::UserRole).toInt();
             click(editor, QStringLiteral("cmdClose"));
         });
         click(&window, QStringLiteral("cmdDrawMTP"));
     }
     QCOMPARE(linesSeen, (QList<int>{1, 1}));
+    QCOMPARE(firstNumbers, (QList<int>{1, 1}));
     QCOMPARE(sharedController, (QList<bool>{true, true}));
     QVERIFY(listLines(&window, QStringLiteral("lstLog")).isEmpty());
 }
