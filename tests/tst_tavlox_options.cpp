@@ -125,5 +125,5 @@ void TestTavloxOptions::refusedStringLeavesNoController()
     QCOMPARE(linksMade, 1);
 }
 
-QTEST_GUILESS_MAIN(TestTavloxOptions)
+QTEST_MAIN(TestTavloxOptions)
 #include "tst_tavlox_options.moc"

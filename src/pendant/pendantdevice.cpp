@@ -1,5 +1,7 @@
 #include "pendantdevice.h"
 
+#include "tavlox/drawingrules.h"
+
 namespace pendant {
 
 using namespace tavlox;
@@ -7,6 +9,11 @@ using namespace tavlox;
 PendantDevice::PendantDevice(QObject *parent) : PendantEndpoint(parent)
 {
     m_leds.fill(LedMode::Off);
+    // A dim greeting, so that an untouched LCD is seen to be on; the drawing colour goes back to white.
+    (void)m_lcd.render({{SetDrawingColour, {QStringLiteral("#505050")}},
+                        {DrawString, {QStringLiteral("84"), QStringLiteral("110"), QStringLiteral("Tavlox pendant (simulated)"),
+                                      QStringLiteral("12"), QString()}},
+                        {SetDrawingColour, {QStringLiteral("#FFFFFF")}}});
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { report({InputKind::Alive, 0, 0, 0, {}}); });
     m_heartbeat.start(HeartbeatMs);
 }
