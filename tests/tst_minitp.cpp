@@ -42,6 +42,13 @@ QString fields(const frmMTP &editor)
     return texts.join(QLatin1Char('|'));
 }
 
+// A controller of the recording provider, as the main window hands it to the editor.
+std::shared_ptr<cao::Controller> connectedController(cao::Engine &engine)
+{
+    return engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"), QStringLiteral("CaoProv.KAVRO.Tavlox"),
+                                                      QString(), QString());
+}
+
 bool lineButtonsEnabled(const frmMTP &editor)
 {
     const bool remove = child<QPushButton>(&editor, QStringLiteral("cmdRemove"))->isEnabled();
@@ -241,8 +248,7 @@ void TestMiniTp::sendPassesDrawingInListOrder()
     RecordingProviderScope provider;
     cao::Engine engine;
     frmMTP editor;
-    editor.m_CaoCtrl = engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"),
-                                                                  QStringLiteral("CaoProv.KAVRO.Tavlox"), QString(), QString());
+    editor.m_CaoCtrl = connectedController(engine);
     editor.show();
     fill(editor, 4, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20")});
     click(&editor, QStringLiteral("cmdAdd"));
@@ -273,8 +279,7 @@ void TestMiniTp::sendIgnoresUnappliedEdits()
     RecordingProviderScope provider;
     cao::Engine engine;
     frmMTP editor;
-    editor.m_CaoCtrl = engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"),
-                                                                  QStringLiteral("CaoProv.KAVRO.Tavlox"), QString(), QString());
+    editor.m_CaoCtrl = connectedController(engine);
     editor.show();
     fill(editor, 0, {QStringLiteral("1")});
     click(&editor, QStringLiteral("cmdAdd"));
@@ -290,8 +295,7 @@ void TestMiniTp::sendWithEndLineAloneShowsBox()
     RecordingProviderScope provider;
     cao::Engine engine;
     frmMTP editor;
-    editor.m_CaoCtrl = engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"),
-                                                                  QStringLiteral("CaoProv.KAVRO.Tavlox"), QString(), QString());
+    editor.m_CaoCtrl = connectedController(engine);
     editor.show();
     QString shown;
     QMessageBox::StandardButtons buttons;
@@ -336,8 +340,7 @@ void TestMiniTp::providerErrorShowsNumberAndDescription()
     provider->executeFailure = cao::Failure(0x80070057, QStringLiteral("LED number out of range"));
     cao::Engine engine;
     frmMTP editor;
-    editor.m_CaoCtrl = engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"),
-                                                                  QStringLiteral("CaoProv.KAVRO.Tavlox"), QString(), QString());
+    editor.m_CaoCtrl = connectedController(engine);
     editor.show();
     click(&editor, QStringLiteral("cmdAdd"));
     const QStringList before = lines(editor);
