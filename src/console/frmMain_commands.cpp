@@ -23,9 +23,7 @@ qint32 textToInt32(const QString &text)
 {
     const QString trimmed = text.trimmed();
     bool ok = false;
-    double number = QLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        number = QLocale::c().toDouble(trimmed, &ok);
+    const double number = QLocale().toDouble(trimmed, &ok);
     if (!ok || trimmed.isEmpty())
         throw cao::Failure(cao::status::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(text));
     const double rounded = std::nearbyint(number); // the default rounding mode sends halves to even
