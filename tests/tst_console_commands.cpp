@@ -32,6 +32,7 @@ private Q_SLOTS:
     void getKeyStateWithLogOff();
     void timeConversion_data();
     void timeConversion();
+    void timeFollowsTheLocale();
     void enabledWritesBoth();
     void enabledWithoutConnectionReports();
 
@@ -312,6 +313,18 @@ void TestConsoleCommands::timeConversion()
         QCOMPARE(writes.first().value.describe(), written);
         QVERIFY(log().isEmpty());
     }
+}
+
+void TestConsoleCommands::timeFollowsTheLocale()
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    typeInto(m_window.get(), QStringLiteral("txtDbl"), QStringLiteral("1.250,5"));
+    click(m_window.get(), QStringLiteral("cmdSetDblClick"));
+    QLocale::setDefault(previous);
+    const auto writes = (*m_provider)->callsOf(QStringLiteral("writeVariable"));
+    QCOMPARE(writes.size(), 1);
+    QCOMPARE(writes.first().value.describe(), QStringLiteral("VT_I4 1250"));
 }
 
 void TestConsoleCommands::enabledWritesBoth()
