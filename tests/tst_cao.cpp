@@ -22,6 +22,7 @@ private Q_SLOTS:
     void refusedOpenLeavesNothingBehind();
     void messagesWaitForTheEndOfAnEngineCall();
     void messagesAreNotRaisedInsideAHandler();
+    void messageRaisedWhileOpeningIsDelivered();
     void removedControllerIsStoppedForGood();
     void removeWithBadIndexFails();
     void callsAreTraced();
@@ -160,6 +161,17 @@ void TestCao::messagesAreNotRaisedInsideAHandler()
     QTRY_COMPARE(order.size(), 3);
     QCOMPARE(order, (QList<qint32>{1, 3, 2}));
     QCOMPARE(deepest, 1);
+}
+
+void TestCao::messageRaisedWhileOpeningIsDelivered()
+{
+    testing::RecordingProviderScope provider;
+    provider->onOpen = [](cao::MessageSink &sink) { sink.raise(0, Value::i4(1)); };
+    cao::Engine engine;
+    auto controller = addController(engine);
+    QSignalSpy messages(controller.get(), &cao::Controller::OnMessage);
+    QVERIFY(messages.wait(1000));
+    QCOMPARE(messages.first().first().value<std::shared_ptr<cao::Message>>()->Number(), 0);
 }
 
 void TestCao::removedControllerIsStoppedForGood()

@@ -83,7 +83,7 @@ ProviderSession &Controller::session()
 
 qint32 Controller::Index() const
 {
-    if (!m_session || !m_collection)
+    if (m_stopped || !m_collection)
         throw stoppedFailure();
     const qint32 index = m_collection->indexOf(this);
     qCDebug(lcCao) << "Controller.Index" << m_name << "->" << index;
@@ -107,7 +107,7 @@ std::shared_ptr<Variable> Controller::AddVariable(const QString &name, const QSt
 
 VariableCollection &Controller::Variables()
 {
-    if (!m_session)
+    if (m_stopped)
         throw stoppedFailure();
     qCDebug(lcCao) << "Controller.Variables" << m_name;
     return m_variables;
@@ -141,7 +141,7 @@ void Controller::raise(qint32 number, cao::Value value, AnswerHandler onAnswer)
             Qt::QueuedConnection);
         return;
     }
-    if (!m_session)
+    if (m_stopped)
         return; // a stopped controller raises nothing
     qCDebug(lcCao).noquote() << "Controller.raise" << m_name << number << value.describe();
     m_pending.push_back(std::make_shared<Message>(number, std::move(value), std::move(onAnswer)));
@@ -168,7 +168,7 @@ void Controller::deliverPending()
         return; // the end of the call or of the delivery under way schedules again
     auto keepAlive = shared_from_this();
     m_delivering = true;
-    while (!m_pending.empty() && m_session && m_callDepth == 0) {
+    while (!m_pending.empty() && !m_stopped && m_callDepth == 0) {
         std::shared_ptr<Message> message = m_pending.front();
         m_pending.pop_front();
         qCDebug(lcCao) << "Controller.OnMessage" << m_name << message->Number();
@@ -181,6 +181,7 @@ void Controller::deliverPending()
 void Controller::stop()
 {
     qCDebug(lcCao) << "Controller.stop" << m_name;
+    m_stopped = true;
     m_pending.clear();
     m_collection = nullptr;
     if (m_callDepth > 0)

@@ -76,7 +76,7 @@ public:
     [[nodiscard]] VariableCollection &Variables();
     cao::Value Execute(const QString &command, const cao::Value &parameter);
 
-    [[nodiscard]] bool isStopped() const { return m_session == nullptr; }
+    [[nodiscard]] bool isStopped() const { return m_stopped; }
 
     // The provider's side; safe to call from any thread.
     void raise(qint32 number, cao::Value value, AnswerHandler onAnswer = {}) override;
@@ -101,6 +101,7 @@ private:
     VariableCollection m_variables;
     std::deque<std::shared_ptr<Message>> m_pending;
     int m_callDepth = 0;
+    bool m_stopped = false;
     bool m_delivering = false;
     bool m_deliveryScheduled = false;
     ControllerCollection *m_collection = nullptr;

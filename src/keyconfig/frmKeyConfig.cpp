@@ -185,29 +185,28 @@ void frmKeyConfig::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-int frmKeyConfig::slotOfBox(int element) const
+std::optional<int> frmKeyConfig::slotOfBox(int element) const
 {
     bool numeric = false;
     const int tag = txtConfig.at(element)->property("Tag").toString().toInt(&numeric);
     const int slot = numeric ? slotOf(element, tag) : -1;
     if (slot < 0 || slot >= SlotCount)
-        throw std::out_of_range("key box without a valid Tag");
+        return std::nullopt;
     return slot;
 }
 
 void frmKeyConfig::Form_Load()
 {
     m_keyMap = KeyMap::load(QString::fromLatin1(FileName));
-    try {
-        for (const auto &[element, box] : txtConfig) {
-            const qint16 value = m_keyMap.slot(slotOfBox(element));
-            if (value == 0)
-                continue;
-            m_captureText = displayText(value);
-            box->setText(m_captureText);
-        }
-    } catch (const std::exception &) {
-        // A box without a usable Tag ends the filling; the boxes filled so far stay.
+    for (const auto &[element, box] : txtConfig) {
+        const std::optional<int> slot = slotOfBox(element);
+        if (!slot)
+            break; // a box without a usable Tag ends the filling; the boxes filled so far stay
+        const qint16 value = m_keyMap.slot(*slot);
+        if (value == 0)
+            continue;
+        m_captureText = displayText(value);
+        box->setText(m_captureText);
     }
     m_captureText.clear();
 }
@@ -225,8 +224,11 @@ void frmKeyConfig::txtConfig_KeyDown(int Index, int KeyCode, int Shift)
 {
     if (KeyCode == VK_SHIFT || KeyCode == VK_CONTROL || KeyCode == VK_MENU)
         return;
+    const std::optional<int> slot = slotOfBox(Index);
+    if (!slot)
+        return;
     const qint16 binding = bindingFor(KeyCode, Shift);
-    m_keyMap.setSlot(slotOfBox(Index), binding);
+    m_keyMap.setSlot(*slot, binding);
     m_captureText = displayText(binding);
 }
 

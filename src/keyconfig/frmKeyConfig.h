@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <map>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -56,7 +57,8 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    [[nodiscard]] int slotOfBox(int element) const;
+    // The key map slot a box edits, from its Tag; nothing when the Tag is not a usable number.
+    [[nodiscard]] std::optional<int> slotOfBox(int element) const;
 
     keyconfig::KeyMap m_keyMap;
     QString m_captureText;

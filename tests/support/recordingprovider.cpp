@@ -53,7 +53,10 @@ std::unique_ptr<cao::ProviderSession> RecordingProvider::open(const cao::Control
     calls.append({QStringLiteral("open"), request.name, request.options, cao::Value::text(request.machineName)});
     if (openFailure)
         throw *openFailure;
-    return std::make_unique<RecordingSession>(*this, sink);
+    auto session = std::make_unique<RecordingSession>(*this, sink);
+    if (onOpen)
+        onOpen(sink);
+    return session;
 }
 
 QList<RecordedCall> RecordingProvider::callsOf(const QString &operation) const

@@ -33,6 +33,8 @@ public:
     QString failAddVariable;
     std::optional<cao::Failure> executeFailure;
     std::function<cao::Value(const QString &command, const cao::Value &parameter)> executeResult;
+    // Runs while a session opens, before the controller exists for its caller.
+    std::function<void(cao::MessageSink &sink)> onOpen;
 
     // The sink of the newest session, so that a test can raise messages.
     cao::MessageSink *sink = nullptr;
