@@ -133,7 +133,7 @@ QWidget *frmMain::buildEngineFrame()
     tabDevice = new QTabWidget(frame);
     tabDevice->setObjectName(QStringLiteral("tabDevice"));
     auto *comTab = new QWidget;
-    comTab->setObjectName(QStringLiteral("tabDevice(0)"));
+    comTab->setObjectName(QStringLiteral("tabCOM"));
     txtEng = makeTextBox(QStringLiteral("txtEng"), QStringLiteral("2"), QStringLiteral("Serial port"));
     auto *comLayout = new QGridLayout(comTab);
     compact(comLayout);
@@ -142,7 +142,7 @@ QWidget *frmMain::buildEngineFrame()
     comLayout->setRowStretch(1, 1);
 
     auto *udpTab = new QWidget;
-    udpTab->setObjectName(QStringLiteral("tabDevice(1)"));
+    udpTab->setObjectName(QStringLiteral("tabUDP"));
     const controls::MemoryPropertyBag storedFont = storedAddressControlProperties();
     utlDestIP = new uctIPAddressCtrl(udpTab);
     utlDestIP->setObjectName(QStringLiteral("utlDestIP"));
