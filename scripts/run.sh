@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target zandorex
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: starting on a virtual one (xvfb-run)." >&2
     exec xvfb-run -a -s "-screen 0 1280x800x24" build/src/app/zandorex --simulated-pendant "$@"
