@@ -65,11 +65,9 @@ void TestKeyMap::defaultsOfTheTable_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("value");
-    const int samples[][2] = {{0, 0},      {2, 19},     {6, 127},    {10, 38},   {13, 39},    {14, 13},
-                              {19, 131},   {20, 256},   {26, 117},   {27, 0},    {41, 609},   {46, 614},
-                              {51, 1121},  {56, 1126},  {64, 0},     {66, 19},   {78, 13},    {83, 256},
-                              {84, 1121},  {90, 609},   {98, 39},    {101, 38},  {102, 112},  {110, 120},
-                              {111, 131},  {112, 0},    {127, 0}};
+    // one key of each kind and page, and slots without a key
+    const int samples[][2] = {{14, 13}, {20, 256}, {41, 609}, {56, 1126}, {83, 256},
+                              {90, 609}, {101, 38}, {111, 131}, {0, 0},    {127, 0}};
     for (const auto &sample : samples)
         QTest::addRow("slot %d", sample[0]) << sample[0] << sample[1];
 }
@@ -165,20 +163,14 @@ void TestKeyMap::virtualKeys_data()
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<int>("virtualKey");
     QTest::newRow("A") << int(Qt::Key_A) << false << 65;
-    QTest::newRow("Z") << int(Qt::Key_Z) << false << 90;
     QTest::newRow("0") << int(Qt::Key_0) << false << 48;
     QTest::newRow("keypad 1") << int(Qt::Key_1) << true << 97;
-    QTest::newRow("keypad 9") << int(Qt::Key_9) << true << 105;
     QTest::newRow("F1") << int(Qt::Key_F1) << false << 112;
     QTest::newRow("F24") << int(Qt::Key_F24) << false << 135;
     QTest::newRow("Left") << int(Qt::Key_Left) << false << 37;
-    QTest::newRow("Down") << int(Qt::Key_Down) << false << 40;
     QTest::newRow("Return") << int(Qt::Key_Return) << false << 13;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 13;
     QTest::newRow("Escape") << int(Qt::Key_Escape) << false << 27;
-    QTest::newRow("Pause") << int(Qt::Key_Pause) << false << 19;
-    QTest::newRow("Space") << int(Qt::Key_Space) << false << 32;
-    QTest::newRow("Home") << int(Qt::Key_Home) << false << 36;
     QTest::newRow("Delete") << int(Qt::Key_Delete) << false << 46;
     QTest::newRow("Shift") << int(Qt::Key_Shift) << false << 16;
     QTest::newRow("minus") << int(Qt::Key_Minus) << false << 189;
