@@ -15,8 +15,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zandorex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zandorex"));
+    // The program's name titles its message boxes. No display name is set: the platform would append it to
+    // every window caption ("DrawMTP — Zandorex"), and the captions are exactly the windows' own.
+    QApplication::setApplicationName(QStringLiteral("Zandorex"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
@@ -46,10 +47,17 @@ int main(int argc, char *argv[])
                                                  std::make_shared<tavlox::TavloxProvider>(links, &injector));
 
     QObject::connect(&window, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
-    window.show();
     if (pendantWindow) {
-        pendantWindow->move(window.frameGeometry().right() + 12, window.y());
+        // Side by side, centred together on the screen, the console on the left.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        constexpr int gap = 12;
+        const int width = window.width() + gap + pendantWindow->sizeHint().width();
+        const int left = std::max(screen.left(), screen.center().x() - width / 2);
+        const int top = std::max(screen.top(), screen.center().y() - window.height() / 2);
+        window.move(left, top);
+        pendantWindow->move(left + window.width() + gap, top);
         pendantWindow->show();
     }
+    window.show();
     return QApplication::exec();
 }

@@ -1,10 +1,10 @@
 #include "frmKeyConfig.h"
 
+#include "controls/captionfit.h"
 #include "controls/twips.h"
 #include "keyconfig/keylayout.h"
 #include "keyconfig/virtualkeys.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -22,16 +22,6 @@ constexpr int BoxHeight = 300;
 constexpr int CaptionHeight = 240;
 constexpr int CaptionOffset = 60;
 constexpr int HeadingTop = 510;
-
-// A caption wider than its place gets a smaller font rather than being cut off.
-void fitCaption(QLabel *label)
-{
-    QFont font = label->font();
-    while (QFontMetrics(font).horizontalAdvance(label->text()) > label->width() && font.pointSizeF() > 6.0) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        label->setFont(font);
-    }
-}
 
 struct ColumnGeometry
 {
@@ -142,7 +132,7 @@ void frmKeyConfig::buildControls()
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setBuddy(edit);
             place(label, twips(geometry.labelLeft, box.top + CaptionOffset, geometry.labelWidth, CaptionHeight));
-            fitCaption(label);
+            controls::fitCaption(label);
             edit->setAccessibleName(label->text().trimmed());
         }
         txtConfig[box.element] = edit;
