@@ -56,6 +56,7 @@ class TestConsoleConnection : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void startsWithDefaults();
+    void noCaptionIsCut();
     void optionString_data();
     void optionString();
     void openCallsEngineInOrder();
@@ -92,6 +93,16 @@ void TestConsoleConnection::startsWithDefaults()
     QVERIFY(child<QCheckBox>(&window, QStringLiteral("chkLog"))->isChecked());
     QVERIFY(child<QCheckBox>(&window, QStringLiteral("chkEnable"))->isChecked());
     QCOMPARE(child<QLabel>(&window, QStringLiteral("Label1(15)"))->text(), QStringLiteral("Less Int : "));
+}
+
+void TestConsoleConnection::noCaptionIsCut()
+{
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(clippedCaptions(&window).isEmpty(), qPrintable(clippedCaptions(&window).join(QLatin1Char('|'))));
+    click(&window, QStringLiteral("chkClient")); // the input panel
+    QVERIFY2(clippedCaptions(&window).isEmpty(), qPrintable(clippedCaptions(&window).join(QLatin1Char('|'))));
 }
 
 void TestConsoleConnection::optionString_data()

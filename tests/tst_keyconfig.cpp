@@ -51,6 +51,7 @@ private Q_SLOTS:
     void showsDefaults_data();
     void showsDefaults();
     void opensOnMiniTpWithAllBoxes();
+    void noCaptionIsCut();
     void okAtOnceWritesDefaults();
     void capture_data();
     void capture();
@@ -117,6 +118,18 @@ void TestKeyConfig::opensOnMiniTpWithAllBoxes()
     QCOMPARE(dialog.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Label1\\(\\d+\\)$"))).size(), 62);
     QVERIFY(!child<QPushButton>(&dialog, QStringLiteral("cmdOK"))->isDefault());
     QVERIFY(!child<QPushButton>(&dialog, QStringLiteral("cmdCancel"))->autoDefault());
+}
+
+void TestKeyConfig::noCaptionIsCut()
+{
+    frmKeyConfig dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *tabs = child<QTabWidget>(&dialog, QStringLiteral("SSTab1"));
+    for (int page = 0; page < 2; ++page) {
+        tabs->setCurrentIndex(page);
+        QCOMPARE(clippedCaptions(&dialog), QStringList());
+    }
 }
 
 void TestKeyConfig::okAtOnceWritesDefaults()

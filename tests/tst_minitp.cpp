@@ -78,6 +78,7 @@ private Q_SLOTS:
     void sendWithoutControllerDoesNothing();
     void providerErrorShowsNumberAndDescription();
     void layoutAndTabOrder();
+    void noCaptionIsCut();
 };
 
 void TestMiniTp::opensEmpty()
@@ -374,6 +375,14 @@ void TestMiniTp::layoutAndTabOrder()
     }
     QCOMPARE(order, QStringList({"lstCommands", "cmdAdd", "cmdRemove", "cmbCommand", "txtPara(0)", "txtPara(1)",
                                  "txtPara(2)", "txtPara(3)", "txtPara(4)", "cmdSend", "cmdModify", "cmdClose"}));
+}
+
+void TestMiniTp::noCaptionIsCut()
+{
+    frmMTP editor;
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY2(clippedCaptions(&editor).isEmpty(), qPrintable(clippedCaptions(&editor).join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(TestMiniTp)

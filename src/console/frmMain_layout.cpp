@@ -68,6 +68,9 @@ QPushButton *frmMain::makeButton(const QString &name, const QString &caption)
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
+    // As narrow as the caption allows: the window is fixed and its captions come first.
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) + 16);
     return button;
 }
 
@@ -106,8 +109,6 @@ void frmMain::buildControls()
     chkLog->setChecked(true);
     cmdTester[1] = makeButton(QStringLiteral("cmdTester(1)"), QStringLiteral("Clear"));
     cmdTester[0] = makeButton(QStringLiteral("cmdTester(0)"), QStringLiteral("Exit"));
-    for (QPushButton *button : cmdTester)
-        button->setMinimumWidth(64);
     auto *logButtons = new QHBoxLayout;
     logButtons->addWidget(chkLog);
     logButtons->addStretch(1);

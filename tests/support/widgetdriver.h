@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
@@ -56,6 +57,23 @@ inline QStringList listLines(const QObject *window, const QString &listName)
     for (int i = 0; i < list->count(); ++i)
         lines << list->item(i)->text();
     return lines;
+}
+
+// The captions of a shown window that do not fit the width their widget was given.
+inline QStringList clippedCaptions(const QWidget *window)
+{
+    QStringList clipped;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(window) && !label->text().isEmpty() &&
+            label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
+            clipped << label->text();
+    }
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(window) && !button->text().isEmpty() &&
+            button->fontMetrics().horizontalAdvance(button->text()) + 8 > button->contentsRect().width())
+            clipped << button->text();
+    }
+    return clipped;
 }
 
 // Runs an action on the next modal dialog once it is shown (a dialog that exec() blocks on).
