@@ -33,10 +33,10 @@ void IpFieldEdit::setRange(int minimum, int maximum)
 {
     m_minimum = minimum;
     m_maximum = maximum;
-    if (!isBlank() && value() > m_maximum)
-        setText(QString::number(m_maximum));
-    else if (!isBlank() && value() < m_minimum)
-        setText(QString::number(m_minimum));
+    if (value() > m_maximum)
+        clampToMaximum();
+    else
+        enforceMinimum();
 }
 
 void IpFieldEdit::clampToMaximum()
@@ -173,8 +173,7 @@ void IPAddressEdit::fillFromText(const QString &dotted)
     for (int i = 0; i < FieldCount; ++i) {
         IpFieldEdit *field = m_fields[static_cast<size_t>(i)];
         field->setText(i < parts.size() ? parts.at(i) : QString());
-        if (!field->isBlank() && field->value() > field->maximum())
-            field->setText(QString::number(field->maximum()));
+        field->clampToMaximum();
         field->enforceMinimum();
     }
 }

@@ -21,6 +21,8 @@ public:
     [[nodiscard]] int value() const { return text().toInt(); }
     // Raises a value under the minimum to it; done when the caret leaves the field.
     void enforceMinimum();
+    // Lowers a value over the maximum to it; done as the operator types.
+    void clampToMaximum();
 
 Q_SIGNALS:
     void nextFieldRequested();
@@ -33,7 +35,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void clampToMaximum();
     void pasteFromClipboard();
 
     int m_minimum = 0;

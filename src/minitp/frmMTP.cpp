@@ -112,9 +112,7 @@ void frmMTP::Form_Load()
     auto *endLine = new QListWidgetItem(QString());
     endLine->setData(Qt::UserRole, EndLineData);
     lstCommands->insertItem(0, endLine);
-    m_selectionHandlingSuspended = true;
-    lstCommands->setCurrentRow(0);
-    m_selectionHandlingSuspended = false;
+    selectWithoutHandling(0);
     lstCommands_Click();
     m_NextKey = 1;
     lstCommands->setFocus(Qt::OtherFocusReason);

@@ -17,7 +17,6 @@ public:
     QString render(const QList<tavlox::DrawingItem> &drawing);
 
     [[nodiscard]] const QImage &image() const { return m_image; }
-    [[nodiscard]] bool isRecording() const { return m_recordingStore.has_value(); }
     [[nodiscard]] bool hasStore(int store) const { return m_stored[static_cast<size_t>(store)].has_value(); }
 
 private:

@@ -130,19 +130,25 @@ void PendantDevice::releaseKey(int key)
     report({InputKind::KeyUp, key, 0, 0, {}});
 }
 
+// A touch dragged off the panel reports its edge.
+void PendantDevice::reportTouch(InputKind kind, int x, int y)
+{
+    report({kind, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+}
+
 void PendantDevice::touchDown(int x, int y)
 {
-    report({InputKind::TouchDown, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+    reportTouch(InputKind::TouchDown, x, y);
 }
 
 void PendantDevice::touchMove(int x, int y)
 {
-    report({InputKind::TouchMove, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+    reportTouch(InputKind::TouchMove, x, y);
 }
 
 void PendantDevice::touchUp(int x, int y)
 {
-    report({InputKind::TouchUp, 0, std::clamp(x, 0, LcdWidth - 1), std::clamp(y, 0, LcdHeight - 1), {}});
+    reportTouch(InputKind::TouchUp, x, y);
 }
 
 void PendantDevice::sendLcdText(const QString &text)

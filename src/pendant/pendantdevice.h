@@ -31,7 +31,6 @@ public:
     // How often a connected pendant says it is there.
     void setHeartbeatInterval(int milliseconds) { m_heartbeat.start(milliseconds); }
 
-    [[nodiscard]] bool isConnected() const { return m_connected; }
     [[nodiscard]] tavlox::LedMode led(int number) const { return m_leds.at(static_cast<size_t>(number - 1)); }
     [[nodiscard]] bool backlight() const { return m_backlight; }
     [[nodiscard]] const QImage &lcd() const { return m_lcd.image(); }
@@ -49,6 +48,7 @@ Q_SIGNALS:
 private:
     tavlox::Reply handle(const tavlox::Request &request);
     void report(const tavlox::Input &input);
+    void reportTouch(tavlox::InputKind kind, int x, int y);
 
     bool m_connected = true;
     std::array<tavlox::LedMode, tavlox::LedCount> m_leds{};

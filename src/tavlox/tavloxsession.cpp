@@ -143,10 +143,9 @@ void TavloxSession::raiseWiringCheck()
     const int number = ++m_wiringChecks;
     std::weak_ptr<bool> alive = m_alive;
     qCInfo(lcTavlox) << "CheckWired" << number << "raised";
-    m_sink.raise(CheckWired, cao::Value::i4(number), [this, alive, number](const cao::Value &) {
+    m_sink.raise(CheckWired, cao::Value::i4(number), [alive, number](const cao::Value &) {
         if (alive.expired() || !*alive.lock())
             return;
-        ++m_wiringChecksAnswered;
         qCInfo(lcTavlox) << "CheckWired" << number << "answered";
     });
 }

@@ -28,10 +28,6 @@ public:
     [[nodiscard]] cao::Value readVariable(const QString &name) override;
     cao::Value execute(const QString &command, const cao::Value &parameter) override;
 
-    [[nodiscard]] const ConnectionOptions &options() const { return m_options; }
-    // Wiring checks raised so far and how many of them the application answered.
-    [[nodiscard]] int wiringChecks() const { return m_wiringChecks; }
-    [[nodiscard]] int wiringChecksAnswered() const { return m_wiringChecksAnswered; }
 
 private:
     Reply transact(Request request, const QString &command);
@@ -65,7 +61,6 @@ private:
     QTimer m_holdTimer;
     quint32 m_nextRequestId = 0;
     int m_wiringChecks = 0;
-    int m_wiringChecksAnswered = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
