@@ -1,12 +1,11 @@
 // zandorex: the teach-pendant test console.
 #include "app/guiinputinjector.h"
-#include "cao/failure.h"
 #include "cao/provider.h"
-#include "cao/status.h"
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
 #include "pendant/pendantwindow.h"
 #include "tavlox/tavloxprovider.h"
+#include "tavlox/wirelinks.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,13 +17,17 @@ int main(int argc, char *argv[])
     // The program's name titles its message boxes. No display name is set: the platform would append it to
     // every window caption ("DrawMTP — Zandorex"), and the captions are exactly the windows' own.
     QApplication::setApplicationName(QStringLiteral("Zandorex"));
+    QApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption simulated(QStringLiteral("simulated-pendant"),
                                        QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, "
-                                                      "whatever its Port or UDP option says, and show that pendant."));
+                                                      "whatever its Port or UDP option says, and show that pendant. Without it, Open "
+                                                      "reaches the pendant on the serial port or UDP addresses of the "
+                                                      "connection settings."));
     parser.addOption(simulated);
     parser.process(app);
 
@@ -37,11 +40,7 @@ int main(int argc, char *argv[])
         links = [&device](const tavlox::ConnectionOptions &) { return std::make_unique<tavlox::InProcessLink>(&device); };
         pendantWindow = std::make_unique<pendant::PendantWindow>(device);
     } else {
-        links = [](const tavlox::ConnectionOptions &) -> std::unique_ptr<tavlox::PendantLink> {
-            throw cao::Failure(cao::status::NotImplemented,
-                               QStringLiteral("This build reaches only the simulated pendant; start zandorex with "
-                                              "--simulated-pendant"));
-        };
+        links = &tavlox::makeWireLink;
     }
     cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
                                                  std::make_shared<tavlox::TavloxProvider>(links, &injector));

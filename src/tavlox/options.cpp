@@ -43,12 +43,12 @@ QString parseAddress(const QString &item, const QString &text)
     return text;
 }
 
-UdpLink parseUdp(const QString &item, const QString &value)
+UdpAddresses parseUdp(const QString &item, const QString &value)
 {
     const QStringList parts = value.split(QLatin1Char(':'));
     if (parts.size() != 4)
         reject(item, QStringLiteral("UDP takes destination address:port:source address:port"));
-    UdpLink link;
+    UdpAddresses link;
     link.destinationAddress = parseAddress(item, parts[0]);
     link.destinationPort = static_cast<quint16>(parseNumber(item, parts[1], 1, 65535, QStringLiteral("a port")));
     link.sourceAddress = parseAddress(item, parts[2]);

@@ -5,7 +5,7 @@
 
 namespace tavlox {
 
-struct UdpLink
+struct UdpAddresses
 {
     QString destinationAddress;
     quint16 destinationPort = 0;
@@ -17,7 +17,7 @@ struct ConnectionOptions
 {
     // Exactly one of the two links.
     std::optional<QString> serialPort; // "Port=": a device path; a number n stands for /dev/ttyS<n-1>
-    std::optional<UdpLink> udp;
+    std::optional<UdpAddresses> udp;
     int mouseMode = 0;    // 0 touches as messages, 1 as mouse input
     int keyboardMode = 0; // 0 keys as messages, 1 as key presses from the default key map, 2 from "vkey.dat"
     int lessIntervalMs = 10000;

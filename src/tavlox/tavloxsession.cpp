@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 
 Q_LOGGING_CATEGORY(lcTavlox, "zandorex.tavlox", QtInfoMsg)
 
@@ -109,8 +111,14 @@ TavloxSession::TavloxSession(ConnectionOptions options, std::unique_ptr<PendantL
         m_variables.insert(QString::fromLatin1(rule.name).toLower(), rule.initial);
     applyTouchSettings();
     m_clock.start();
+    // Ids start anywhere, so that a late reply meant for an earlier connection on the same port matches nothing.
+    m_nextRequestId = QRandomGenerator::global()->generate();
 
-    connect(m_link.get(), &PendantLink::replied, this, &TavloxSession::onPendantHeard);
+    connect(m_link.get(), &PendantLink::replied, this, [this](const Reply &reply) {
+        if (reply.id != m_awaitedId)
+            qCInfo(lcTavlox) << "dropped reply" << reply.id << "- no request of that id is waiting";
+        onPendantHeard();
+    });
     connect(m_link.get(), &PendantLink::inputOccurred, this, &TavloxSession::onInput);
     m_initTimer.setSingleShot(true);
     connect(&m_initTimer, &QTimer::timeout, this, [this] {
@@ -237,16 +245,21 @@ cao::Value TavloxSession::execute(const QString &command, const cao::Value &para
 Reply TavloxSession::transact(Request request, const QString &command)
 {
     request.id = ++m_nextRequestId;
+    if (request.id == 0) // 0 never names a request, so that a late reply cannot match "none waiting"
+        request.id = ++m_nextRequestId;
     std::optional<Reply> reply;
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(m_link.get(), &PendantLink::replied, &loop, [&](const Reply &answer) {
-        if (answer.id == request.id) {
+        if (answer.id == request.id && !reply) {
             reply = answer;
             loop.quit();
         }
     });
+    m_awaitedId = request.id;
+    const auto stopAwaiting = qScopeGuard([this] { m_awaitedId = 0; });
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     m_link->send(request);
     if (!reply) {

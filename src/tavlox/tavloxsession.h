@@ -60,6 +60,7 @@ private:
     QTimer m_silenceTimer;
     QTimer m_holdTimer;
     quint32 m_nextRequestId = 0;
+    quint32 m_awaitedId = 0; // the request transact() waits for, 0 when none
     int m_wiringChecks = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -1,0 +1,481 @@
+#include "wireformat.h"
+
+#include <QtEndian>
+
+namespace tavlox::wire {
+
+namespace {
+constexpr int RequestKinds = 7; // Beep .. DrawMiniTP
+constexpr int InputKinds = 7;   // KeyDown .. Alive
+
+class Writer
+{
+public:
+    void u8(int value) { m_bytes.append(static_cast<char>(value & 0xFF)); }
+    void u16(int value)
+    {
+        u8(value >> 8);
+        u8(value);
+    }
+    void u32(quint32 value)
+    {
+        u16(static_cast<int>(value >> 16));
+        u16(static_cast<int>(value & 0xFFFF));
+    }
+    void i32(int value) { u32(static_cast<quint32>(value)); }
+    void i16(int value) { u16(value); }
+    // A UTF-8 text with its 16-bit byte count; false when it is too long for the count.
+    bool text(const QString &text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        if (utf8.size() > 0xFFFF)
+            return false;
+        u16(static_cast<int>(utf8.size()));
+        m_bytes.append(utf8);
+        return true;
+    }
+    QByteArray &bytes() { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+class Reader
+{
+public:
+    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
+    bool u8(int &value)
+    {
+        if (m_at + 1 > m_bytes.size())
+            return false;
+        value = static_cast<quint8>(m_bytes[m_at++]);
+        return true;
+    }
+    bool u16(int &value)
+    {
+        int high = 0, low = 0;
+        if (!u8(high) || !u8(low))
+            return false;
+        value = (high << 8) | low;
+        return true;
+    }
+    bool u32(quint32 &value)
+    {
+        int high = 0, low = 0;
+        if (!u16(high) || !u16(low))
+            return false;
+        value = (static_cast<quint32>(high) << 16) | static_cast<quint32>(low);
+        return true;
+    }
+    bool i32(int &value)
+    {
+        quint32 raw = 0;
+        if (!u32(raw))
+            return false;
+        value = static_cast<qint32>(raw);
+        return true;
+    }
+    bool i16(int &value)
+    {
+        int raw = 0;
+        if (!u16(raw))
+            return false;
+        value = static_cast<qint16>(raw);
+        return true;
+    }
+    bool text(QString &text)
+    {
+        int size = 0;
+        if (!u16(size) || m_at + size > m_bytes.size())
+            return false;
+        text = QString::fromUtf8(m_bytes.sliced(m_at, size));
+        m_at += size;
+        return true;
+    }
+    [[nodiscard]] bool atEnd() const { return m_at == m_bytes.size(); }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+};
+
+bool writeNumbers(Writer &out, const QList<int> &numbers)
+{
+    if (numbers.size() > MaxNumbers)
+        return false;
+    out.u8(static_cast<int>(numbers.size()));
+    for (int number : numbers)
+        out.i32(number);
+    return true;
+}
+
+bool readNumbers(Reader &in, QList<int> &numbers)
+{
+    int count = 0;
+    if (!in.u8(count))
+        return false;
+    for (int k = 0; k < count; ++k) {
+        int number = 0;
+        if (!in.i32(number))
+            return false;
+        numbers << number;
+    }
+    return true;
+}
+
+bool writePayload(Writer &out, const Request &request)
+{
+    out.u8(static_cast<int>(request.kind));
+    if (!writeNumbers(out, request.numbers) || request.drawing.size() > MaxDrawingItems)
+        return false;
+    out.u16(static_cast<int>(request.drawing.size()));
+    for (const DrawingItem &item : request.drawing) {
+        if (item.parameters.size() > MaxParameters)
+            return false;
+        out.i32(item.code);
+        out.u8(static_cast<int>(item.parameters.size()));
+        for (const QString &parameter : item.parameters) {
+            if (!out.text(parameter))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool writePayload(Writer &out, const Reply &reply)
+{
+    out.u8(reply.ok ? 1 : 0);
+    return writeNumbers(out, reply.numbers) && out.text(reply.error);
+}
+
+bool writePayload(Writer &out, const SequencedInput &sequenced)
+{
+    const Input &input = sequenced.input;
+    if (input.key < 0 || input.key > 0xFF || input.x < -32768 || input.x > 32767 || input.y < -32768 || input.y > 32767)
+        return false;
+    out.u8(static_cast<int>(input.kind));
+    out.u8(input.key);
+    out.i16(input.x);
+    out.i16(input.y);
+    return out.text(input.text);
+}
+
+std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
+{
+    Request request;
+    request.id = id;
+    int kind = 0;
+    if (!in.u8(kind))
+        return std::nullopt;
+    if (kind >= RequestKinds) {
+        reason = DropReason::UnknownType;
+        return std::nullopt;
+    }
+    request.kind = static_cast<RequestKind>(kind);
+    int items = 0;
+    if (!readNumbers(in, request.numbers) || !in.u16(items))
+        return std::nullopt;
+    for (int i = 0; i < items; ++i) {
+        DrawingItem item;
+        int count = 0;
+        if (!in.i32(item.code) || !in.u8(count) || count > MaxParameters)
+            return std::nullopt;
+        for (int k = 0; k < count; ++k) {
+            QString parameter;
+            if (!in.text(parameter))
+                return std::nullopt;
+            item.parameters << parameter;
+        }
+        request.drawing << item;
+    }
+    return request;
+}
+
+std::optional<Message> readReply(Reader &in, quint32 id, DropReason &)
+{
+    Reply reply;
+    reply.id = id;
+    int ok = 0;
+    if (!in.u8(ok) || ok > 1 || !readNumbers(in, reply.numbers) || !in.text(reply.error))
+        return std::nullopt;
+    reply.ok = ok == 1;
+    return reply;
+}
+
+std::optional<Message> readInput(Reader &in, quint32 id, DropReason &reason)
+{
+    SequencedInput sequenced;
+    sequenced.sequence = id;
+    Input &input = sequenced.input;
+    int kind = 0;
+    if (!in.u8(kind))
+        return std::nullopt;
+    if (kind >= InputKinds) {
+        reason = DropReason::UnknownType;
+        return std::nullopt;
+    }
+    input.kind = static_cast<InputKind>(kind);
+    if (!in.u8(input.key) || !in.i16(input.x) || !in.i16(input.y) || !in.text(input.text))
+        return std::nullopt;
+    return sequenced;
+}
+
+const char *requestName(RequestKind kind)
+{
+    static const char *const names[] = {"Beep", "LED", "Backlight", "SetKeyState", "SetPanelState", "GetKeyState",
+                                        "DrawMiniTP"};
+    return names[static_cast<int>(kind)];
+}
+
+const char *inputName(InputKind kind)
+{
+    static const char *const names[] = {"KeyDown", "KeyUp", "TouchDown", "TouchMove", "TouchUp", "LcdText", "Alive"};
+    return names[static_cast<int>(kind)];
+}
+
+QString joined(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (int number : numbers)
+        texts << QString::number(number);
+    return texts.join(QLatin1Char(' '));
+}
+} // namespace
+
+QByteArray encode(const Message &message)
+{
+    Writer out;
+    out.u8(MagicFirst);
+    out.u8(MagicSecond);
+    out.u8(Version);
+    const quint32 id = std::visit(
+        [](const auto &m) -> quint32 {
+            if constexpr (std::is_same_v<std::decay_t<decltype(m)>, SequencedInput>)
+                return m.sequence;
+            else
+                return m.id;
+        },
+        message);
+    out.u8(static_cast<int>(message.index()) + 1);
+    out.u32(id);
+    out.u16(0); // the payload length, filled in below
+    const bool fits = std::visit([&out](const auto &m) { return writePayload(out, m); }, message);
+    QByteArray &bytes = out.bytes();
+    if (!fits || bytes.size() > MaxMessageBytes)
+        return {};
+    qToBigEndian(static_cast<quint16>(bytes.size() - HeaderBytes), bytes.data() + 8);
+    return bytes;
+}
+
+Decoded decode(QByteArrayView bytes)
+{
+    Decoded result;
+    if (bytes.size() > MaxMessageBytes) {
+        result.reason = DropReason::Oversized;
+        return result;
+    }
+    if (bytes.size() < HeaderBytes) {
+        result.reason = DropReason::Truncated;
+        return result;
+    }
+    Reader header(bytes.first(HeaderBytes));
+    int magicFirst = 0, magicSecond = 0, version = 0, type = 0, length = 0;
+    quint32 id = 0;
+    header.u8(magicFirst);
+    header.u8(magicSecond);
+    header.u8(version);
+    header.u8(type);
+    header.u32(id);
+    header.u16(length);
+    if (magicFirst != MagicFirst || magicSecond != MagicSecond) {
+        result.reason = DropReason::BadMagic;
+        return result;
+    }
+    if (version != Version) {
+        result.reason = DropReason::UnknownVersion;
+        return result;
+    }
+    if (type < 1 || type > 3) {
+        result.reason = DropReason::UnknownType;
+        return result;
+    }
+    if (length != bytes.size() - HeaderBytes) {
+        result.reason = DropReason::LengthMismatch;
+        return result;
+    }
+    Reader payload(bytes.sliced(HeaderBytes));
+    result.reason = DropReason::BadPayload;
+    std::optional<Message> message;
+    switch (static_cast<MessageType>(type)) {
+    case MessageType::Request:
+        message = readRequest(payload, id, result.reason);
+        break;
+    case MessageType::Reply:
+        message = readReply(payload, id, result.reason);
+        break;
+    case MessageType::Input:
+        message = readInput(payload, id, result.reason);
+        break;
+    }
+    if (message && payload.atEnd())
+        result.message = std::move(message);
+    return result;
+}
+
+QString describe(const Message &message)
+{
+    if (const auto *request = std::get_if<Request>(&message)) {
+        QString text = QStringLiteral("request %1 %2").arg(request->id).arg(QLatin1String(requestName(request->kind)));
+        if (!request->numbers.isEmpty())
+            text += QLatin1Char(' ') + joined(request->numbers);
+        if (request->kind == RequestKind::DrawMiniTP)
+            text += QStringLiteral(" (%1 items)").arg(request->drawing.size());
+        return text;
+    }
+    if (const auto *reply = std::get_if<Reply>(&message)) {
+        QString text = QStringLiteral("reply %1 %2").arg(reply->id).arg(reply->ok ? "ok" : "refused");
+        if (!reply->numbers.isEmpty())
+            text += QLatin1Char(' ') + joined(reply->numbers);
+        if (!reply->error.isEmpty())
+            text += QStringLiteral(": ") + reply->error;
+        return text;
+    }
+    const auto &sequenced = std::get<SequencedInput>(message);
+    const Input &input = sequenced.input;
+    QString text = QStringLiteral("input %1 %2").arg(sequenced.sequence).arg(QLatin1String(inputName(input.kind)));
+    switch (input.kind) {
+    case InputKind::KeyDown:
+    case InputKind::KeyUp:
+        return text + QStringLiteral(" key %1").arg(input.key);
+    case InputKind::TouchDown:
+    case InputKind::TouchMove:
+    case InputKind::TouchUp:
+        return text + QStringLiteral(" %1,%2").arg(input.x).arg(input.y);
+    case InputKind::LcdText:
+        return text + QStringLiteral(" \"%1\"").arg(input.text);
+    case InputKind::Alive:
+        break;
+    }
+    return text;
+}
+
+QString describe(DropReason reason)
+{
+    switch (reason) {
+    case DropReason::Truncated:
+        return QStringLiteral("shorter than its header");
+    case DropReason::Oversized:
+        return QStringLiteral("longer than %1 bytes").arg(MaxMessageBytes);
+    case DropReason::BadMagic:
+        return QStringLiteral("not a Tavlox message (bad magic)");
+    case DropReason::UnknownVersion:
+        return QStringLiteral("unknown protocol version");
+    case DropReason::UnknownType:
+        return QStringLiteral("unknown message kind");
+    case DropReason::LengthMismatch:
+        return QStringLiteral("length field disagrees with the size");
+    case DropReason::BadPayload:
+        return QStringLiteral("malformed payload");
+    case DropReason::BadCrc:
+        return QStringLiteral("bad frame CRC");
+    case DropReason::BadStuffing:
+        return QStringLiteral("bad byte stuffing");
+    }
+    return {};
+}
+
+quint16 frameCheck(QByteArrayView bytes)
+{
+    return qChecksum(bytes, Qt::ChecksumIso3309);
+}
+
+QByteArray frame(QByteArrayView message)
+{
+    QByteArray content(message.data(), message.size());
+    const quint16 crc = frameCheck(message);
+    content.append(static_cast<char>(crc >> 8));
+    content.append(static_cast<char>(crc & 0xFF));
+    QByteArray framed;
+    framed.reserve(content.size() + content.size() / 16 + 2);
+    framed.append(FrameFlag);
+    for (char byte : content) {
+        if (byte == FrameFlag || byte == FrameEscape) {
+            framed.append(FrameEscape);
+            framed.append(static_cast<char>(byte ^ 0x20));
+        } else {
+            framed.append(byte);
+        }
+    }
+    framed.append(FrameFlag);
+    return framed;
+}
+
+FrameReader::Result FrameReader::feed(QByteArrayView bytes)
+{
+    Result result;
+    for (char byte : bytes) {
+        if (byte == FrameFlag) {
+            finishFrame(result);
+            continue;
+        }
+        if (m_overflowed)
+            continue;
+        if (byte == FrameEscape && !m_escaped) {
+            m_escaped = true;
+            continue;
+        }
+        if (m_escaped) {
+            m_escaped = false;
+            byte = static_cast<char>(byte ^ 0x20);
+            if (byte != FrameFlag && byte != FrameEscape) {
+                // Only the two special bytes are ever escaped; anything else is noise.
+                result.drops << DropReason::BadStuffing;
+                m_overflowed = true; // skip to the next flag
+                m_frame.clear();
+                continue;
+            }
+        }
+        if (m_frame.size() >= MaxMessageBytes + 2) {
+            result.drops << DropReason::Oversized;
+            m_overflowed = true;
+            m_frame.clear();
+            continue;
+        }
+        m_frame.append(byte);
+    }
+    return result;
+}
+
+void FrameReader::finishFrame(Result &result)
+{
+    const bool wasSkipping = m_overflowed;
+    const bool danglingEscape = m_escaped;
+    m_overflowed = false;
+    m_escaped = false;
+    QByteArray content;
+    content.swap(m_frame);
+    if (wasSkipping || content.isEmpty()) // back-to-back flags are allowed, as idle fill
+        return;
+    if (danglingEscape) {
+        result.drops << DropReason::BadStuffing;
+        return;
+    }
+    if (content.size() < 2) {
+        result.drops << DropReason::Truncated;
+        return;
+    }
+    const QByteArrayView message = QByteArrayView(content).first(content.size() - 2);
+    const quint16 crc = static_cast<quint16>((static_cast<quint8>(content[content.size() - 2]) << 8) |
+                                             static_cast<quint8>(content[content.size() - 1]));
+    if (crc != frameCheck(message)) {
+        result.drops << DropReason::BadCrc;
+        return;
+    }
+    Decoded decoded = decode(message);
+    if (decoded.message)
+        result.messages << std::move(*decoded.message);
+    else
+        result.drops << decoded.reason;
+}
+
+} // namespace tavlox::wire
