@@ -1,0 +1,202 @@
+// How long one request takes across UDP on 127.0.0.1: "GetKeyState" through the real provider to zandorex-pendant,
+// beside a raw POSIX UDP ping-pong and a QUdpSocket ping-pong between two processes. Run by hand; prints a table.
+#include "cao/engine.h"
+#include "tavlox/tavloxprovider.h"
+#include "tavlox/wirelinks.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QUdpSocket>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cstdio>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+constexpr int Warmup = 200;
+
+// The echo side of a ping-pong, in a process of its own: prints its port, then sends every datagram back.
+int runPosixEcho()
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+        return 1;
+    socklen_t size = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr *>(&address), &size);
+    std::printf("port %d\n", ntohs(address.sin_port));
+    std::fflush(stdout);
+    char buffer[2048];
+    for (;;) {
+        sockaddr_in from{};
+        socklen_t fromSize = sizeof from;
+        const ssize_t n = recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr *>(&from), &fromSize);
+        if (n < 0)
+            return 1;
+        sendto(fd, buffer, static_cast<size_t>(n), 0, reinterpret_cast<sockaddr *>(&from), fromSize);
+    }
+}
+
+int runQtEcho(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QUdpSocket socket;
+    socket.bind(QHostAddress::LocalHost, 0);
+    std::printf("port %d\n", socket.localPort());
+    std::fflush(stdout);
+    QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [&socket] {
+        while (socket.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = socket.receiveDatagram();
+            socket.writeDatagram(datagram.makeReply(datagram.data()));
+        }
+    });
+    return QCoreApplication::exec();
+}
+
+// Starts a helper process and reads the port it prints.
+quint16 startHelper(QProcess &process, const QString &program, const QStringList &arguments, const QString &pattern)
+{
+    process.start(program, arguments);
+    process.waitForStarted();
+    QByteArray output;
+    const QRegularExpression port(pattern);
+    for (int tries = 0; tries < 200; ++tries) {
+        process.waitForReadyRead(50);
+        output += process.readAllStandardOutput();
+        const auto match = port.match(QString::fromLocal8Bit(output));
+        if (match.hasMatch())
+            return static_cast<quint16>(match.captured(1).toUInt());
+    }
+    std::fprintf(stderr, "helper %s did not start\n", qPrintable(program));
+    std::exit(1);
+}
+
+struct Figures
+{
+    double p50 = 0;
+    double p99 = 0;
+};
+
+Figures summarise(std::vector<double> microseconds)
+{
+    std::sort(microseconds.begin(), microseconds.end());
+    return {microseconds[microseconds.size() / 2], microseconds[microseconds.size() * 99 / 100]};
+}
+
+// A 40-byte request, about the size of a GetKeyState reply.
+Figures posixPingPong(quint16 port, int rounds)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    to.sin_port = htons(port);
+    char buffer[64] = {};
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int round = 0; round < rounds + Warmup; ++round) {
+        clock.start();
+        sendto(fd, buffer, 40, 0, reinterpret_cast<sockaddr *>(&to), sizeof to);
+        recv(fd, buffer, sizeof buffer, 0);
+        if (round >= Warmup)
+            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    close(fd);
+    return summarise(times);
+}
+
+Figures qtPingPong(quint16 port, int rounds)
+{
+    QUdpSocket socket;
+    socket.bind(QHostAddress::LocalHost, 0);
+    const QByteArray payload(40, 'x');
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int round = 0; round < rounds + Warmup; ++round) {
+        clock.start();
+        socket.writeDatagram(payload, QHostAddress::LocalHost, port);
+        while (!socket.hasPendingDatagrams())
+            socket.waitForReadyRead(1000);
+        (void)socket.receiveDatagram();
+        if (round >= Warmup)
+            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    return summarise(times);
+}
+
+Figures providerRoundTrip(const QString &pendantProgram, int rounds)
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    const quint16 consolePort = probe.localPort();
+    probe.close();
+    QProcess pendant;
+    const quint16 pendantPort =
+        startHelper(pendant, pendantProgram,
+                    {QStringLiteral("--headless"), QStringLiteral("--udp"), QStringLiteral("127.0.0.1:0"),
+                     QStringLiteral("--peer"), QStringLiteral("127.0.0.1:%1").arg(consolePort)},
+                    QStringLiteral("ready on UDP 127\\.0\\.0\\.1:(\\d+)"));
+    cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
+                                                 std::make_shared<tavlox::TavloxProvider>(&tavlox::makeWireLink));
+    cao::Engine engine;
+    auto controller = engine.Workspaces().Item(0)->AddController(
+        QStringLiteral("Tavlox"), QString::fromLatin1(tavlox::ProgrammaticId), QString(),
+        QStringLiteral("UDP=127.0.0.1:%1:127.0.0.1:%2,TPInitWait=600000,ExecuteTimeout=1000").arg(pendantPort).arg(consolePort));
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int round = 0; round < rounds + Warmup; ++round) {
+        clock.start();
+        (void)controller->Execute(QStringLiteral("GetKeyState"), cao::Value::missing());
+        if (round >= Warmup)
+            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    controller.reset();
+    pendant.kill();
+    pendant.waitForFinished();
+    return summarise(times);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "--posix-echo") == 0)
+        return runPosixEcho();
+    if (argc > 1 && std::strcmp(argv[1], "--qt-echo") == 0)
+        return runQtEcho(argc, argv);
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(100, std::atoi(argv[1])) : 5000;
+    const QString self = QCoreApplication::applicationFilePath();
+
+    QProcess posixEcho, qtEcho;
+    const Figures posix = posixPingPong(startHelper(posixEcho, self, {QStringLiteral("--posix-echo")},
+                                                    QStringLiteral("port (\\d+)")),
+                                        rounds);
+    const Figures qt = qtPingPong(startHelper(qtEcho, self, {QStringLiteral("--qt-echo")}, QStringLiteral("port (\\d+)")),
+                                  rounds);
+    posixEcho.kill();
+    qtEcho.kill();
+    posixEcho.waitForFinished();
+    qtEcho.waitForFinished();
+    const Figures provider = providerRoundTrip(QStringLiteral(ZANDOREX_PENDANT), rounds);
+
+    std::printf("Round trip on 127.0.0.1, %d rounds each (after %d warm-up rounds), microseconds\n\n", rounds, Warmup);
+    std::printf("| path                                      |     p50 |     p99 | p50 / raw | p99 / raw |\n");
+    std::printf("|-------------------------------------------|--------:|--------:|----------:|----------:|\n");
+    auto row = [&posix](const char *name, const Figures &f) {
+        std::printf("| %-41s | %7.1f | %7.1f | %9.2f | %9.2f |\n", name, f.p50, f.p99, f.p50 / posix.p50, f.p99 / posix.p99);
+    };
+    row("raw POSIX UDP ping-pong (baseline)", posix);
+    row("QUdpSocket ping-pong", qt);
+    row("GetKeyState: provider to zandorex-pendant", provider);
+    std::printf("\nGoal: GetKeyState p50 within 2x and p99 within 3x the raw ping-pong.\n");
+    return 0;
+}
