@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the fuzz harnesses with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs each
+# for the given number of seconds (default 60). New inputs go to build-fuzz/corpus/NAME; a crash leaves its
+# input in build-fuzz/ and stops the script. Copy inputs worth keeping into fuzz/corpus/NAME.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+if ! command -v clang++ >/dev/null; then
+    echo "Installing clang for libFuzzer"
+    apt-get update -qq && apt-get install -y -qq --no-install-recommends clang libclang-rt-dev >/dev/null
+fi
+seconds=${1:-60}
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DZANDOREX_FUZZ=ON -DZANDOREX_SANITIZE=ON >/dev/null
+harnesses=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
+cmake --build build-fuzz -j "$(nproc)" --target $harnesses
+for harness in $harnesses; do
+    mkdir -p "build-fuzz/corpus/$harness"
+    echo "== $harness: $seconds s =="
+    (cd build-fuzz && QT_QPA_PLATFORM=offscreen "./fuzz/$harness" -max_total_time="$seconds" -print_final_stats=1 \
+        "corpus/$harness" "../fuzz/corpus/$harness")
+done
