@@ -60,7 +60,7 @@ void TestWireFormat::roundTrip_data()
         {"TouchMove", InputKind::TouchMove}, {"TouchUp", InputKind::TouchUp}, {"Alive", InputKind::Alive}};
     for (const auto &[name, kind] : inputs)
         QTest::newRow(name) << Message(SequencedInput{9, {kind, 127, -32768, 32767, {}}});
-    QTest::newRow("LcdText") << Message(SequencedInput{0, {InputKind::LcdText, 0, 0, 0, QStringLiteral("ＯＫ\n")}});
+    QTest::newRow("LcdText") << Message(SequencedInput{0, {InputKind::LcdText, 0, 0, 0, QStringLiteral("\uFEFFＯＫ\n")}});
 }
 
 void TestWireFormat::roundTrip()
@@ -101,6 +101,8 @@ void TestWireFormat::droppedDatagrams_data()
     QTest::newRow("empty payload") << header(1, 2, 1, 0) << DropReason::BadPayload;
     QTest::newRow("count past the end") << header(1, 2, 1, 2).append(QByteArray("\x01\x09", 2)) << DropReason::BadPayload;
     QTest::newRow("reply ok is 2") << header(1, 2, 1, 4).append(QByteArray("\x02\x00\x00\x00", 4)) << DropReason::BadPayload;
+    QTest::newRow("text not UTF-8") << header(1, 2, 1, 6).append(QByteArray("\x00\x00\x00\x02\xC3\x28", 6))
+                                    << DropReason::BadPayload;
     QTest::newRow("six drawing parameters")
         << header(1, 1, 1, 9).append(QByteArray("\x06\x00\x00\x01\x00\x00\x00\x20\x06", 9)) << DropReason::BadPayload;
 }

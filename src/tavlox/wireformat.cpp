@@ -1,5 +1,6 @@
 #include "wireformat.h"
 
+#include <QStringDecoder>
 #include <QtEndian>
 
 namespace tavlox::wire {
@@ -88,9 +89,11 @@ public:
         int size = 0;
         if (!u16(size) || m_at + size > m_bytes.size())
             return false;
-        text = QString::fromUtf8(m_bytes.sliced(m_at, size));
+        // Strict: a text that is not UTF-8 would come back as other bytes, and a pendant's mistake would be hidden.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        text = utf8(m_bytes.sliced(m_at, size));
         m_at += size;
-        return true;
+        return !utf8.hasError();
     }
     [[nodiscard]] bool atEnd() const { return m_at == m_bytes.size(); }
 
