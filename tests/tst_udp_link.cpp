@@ -1,5 +1,6 @@
 // The UDP link seen from the console: who may talk to it, a port already taken, and a lossy, jumbled network.
 #include "cao/engine.h"
+#include "cao/failure.h"
 #include "console/frmMain.h"
 #include "linkrig.h"
 #include "tavlox/tavloxprovider.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void cleanup();
     void strangersAndGarbageAreDroppedAndChangeNothing();
     void portInUseFailsOpen();
+    void unopenableLinkNamesWhatFailed_data();
+    void unopenableLinkNamesWhatFailed();
     void faultyNetworkNeitherHangsNorDoublesLines();
 
 private:
@@ -138,6 +141,35 @@ void TestUdpLink::portInUseFailsOpen()
     QCOMPARE(log(), QStringList{QStringLiteral("Failed : Open")});
     QVERIFY(!m_window->controller());
     QVERIFY(child<QAbstractButton>(m_window.get(), QStringLiteral("cmdEng(0)"))->isEnabled());
+}
+
+void TestUdpLink::unopenableLinkNamesWhatFailed_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("named");
+    static QUdpSocket squatter; // holds its port for the whole test
+    if (squatter.state() != QAbstractSocket::BoundState)
+        squatter.bind(QHostAddress::LocalHost, 0);
+    const QString taken = QStringLiteral("127.0.0.1:%1").arg(squatter.localPort());
+    QTest::newRow("port in use") << QStringLiteral("UDP=127.0.0.1:9:%1").arg(taken) << taken;
+    // A documentation address (TEST-NET-1) that no interface here has; binding it sends nothing.
+    QTest::newRow("address not here") << QStringLiteral("UDP=127.0.0.1:9:192.0.2.1:5007") << "192.0.2.1:5007";
+    QTest::newRow("no such device") << QStringLiteral("Port=/dev/zandorex-no-such-tty") << "/dev/zandorex-no-such-tty";
+    QTest::newRow("not a serial line") << QStringLiteral("Port=/dev/null") << "/dev/null";
+}
+
+void TestUdpLink::unopenableLinkNamesWhatFailed()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, named);
+    cao::Engine engine;
+    try {
+        (void)engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"), QString::fromLatin1(tavlox::ProgrammaticId),
+                                                         QString(), link);
+        QFAIL("the link opened");
+    } catch (const cao::Failure &failure) {
+        QVERIFY2(failure.description().contains(named), qPrintable(failure.description()));
+    }
 }
 
 void TestUdpLink::faultyNetworkNeitherHangsNorDoublesLines()
