@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace keyconfig;
 
 namespace {
@@ -39,6 +41,8 @@ private Q_SLOTS:
     void loadsShortFileWithZeros();
     void loadsFirst256BytesOfLongerFile();
     void failedSaveLeavesOldFile();
+    void saveKeepsEveryByteOfEveryLength();
+    void fifoIsNeitherReadNorWritten();
     void virtualKeys_data();
     void virtualKeys();
 };
@@ -152,9 +156,40 @@ void TestKeyMap::failedSaveLeavesOldFile()
         testing::FileSizeLimit diskFull(100); // the new content cannot be written whole
         QVERIFY(!KeyMap::defaults().save(path, &error));
     }
-    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(QLatin1String("short write, 100 of 256 bytes")), qPrintable(error));
     QCOMPARE(readAll(path), QByteArray(256, '\x11'));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("vkey.dat")}); // no leftovers
+}
+
+// Whatever its length, a file loaded and saved keeps its first 256 bytes (zero-padded) and every byte after them.
+void TestKeyMap::saveKeepsEveryByteOfEveryLength()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vkey.dat"));
+    for (int length = 0; length <= 300; ++length) {
+        QByteArray original;
+        for (int k = 0; k < length; ++k)
+            original.append(char((k * 37 + length) % 251 + 1)); // never 0, so a lost byte shows
+        writeAll(path, original);
+        QVERIFY(KeyMap::load(path).save(path));
+        QByteArray expected = original.leftJustified(FileSize, '\0', false);
+        QCOMPARE(readAll(path), expected);
+    }
+}
+
+void TestKeyMap::fifoIsNeitherReadNorWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vkey.dat"));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    LoadProblem problem = LoadProblem::None;
+    QVERIFY(KeyMap::load(path, &problem) == KeyMap());
+    QCOMPARE(problem, LoadProblem::NotRegularFile);
+    QString error;
+    QVERIFY(!KeyMap::defaults().save(path, &error));
+    QVERIFY2(error.contains(QLatin1String("not a regular file")), qPrintable(error));
+    struct stat status{};
+    QVERIFY(stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode)); // still the FIFO
 }
 
 void TestKeyMap::virtualKeys_data()

@@ -1,5 +1,6 @@
 // The provider against the simulated pendant: commands, their checks and echoes, input, variables, wiring checks.
 #include "cao/engine.h"
+#include "cao/failure.h"
 #include "cao/status.h"
 #include "pendant/pendantdevice.h"
 #include "tavlox/tavloxprovider.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using cao::Value;
 
@@ -102,6 +105,7 @@ private Q_SLOTS:
     void keysAsMessages();
     void keysAsKeyPresses_data();
     void keysAsKeyPresses();
+    void keyMapThatIsAFifoFailsOpen();
     void touchesAsMouseInput();
     void panelMessagesFollowEnabled();
     void variables_data();
@@ -291,6 +295,22 @@ void TestTavloxSession::keysAsKeyPresses()
         QCOMPARE(bench.messages(), QStringList());
     }
     QDir::setCurrent(previous);
+}
+
+void TestTavloxSession::keyMapThatIsAFifoFailsOpen()
+{
+    const QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QCOMPARE(mkfifo("vkey.dat", 0600), 0); // nobody writes it: opening it the plain way would wait for ever
+    QString why;
+    try {
+        Bench bench(QStringLiteral("Port=1,KeyboardMode=2,TPInitWait=60000"));
+    } catch (const cao::Failure &failure) {
+        why = failure.description();
+    }
+    QDir::setCurrent(previous);
+    QVERIFY2(why.contains(QLatin1String("\"vkey.dat\"")) && why.contains(QLatin1String("not a regular file")), qPrintable(why));
 }
 
 void TestTavloxSession::touchesAsMouseInput()

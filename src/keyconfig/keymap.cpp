@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace keyconfig {
 
 namespace {
@@ -46,18 +51,53 @@ KeyMap KeyMap::defaults()
     return map;
 }
 
-KeyMap KeyMap::load(const QString &path)
+namespace {
+// Opens a file for reading only when it is a regular file, and never waits: opening a FIFO that nobody writes
+// would block for ever, so the check is made on the opened descriptor (no window between check and open).
+LoadProblem openRegularFile(const QString &path, QFile &file, QString *why = nullptr)
 {
-    if (!QFileInfo::exists(path))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (why)
+            *why = qt_error_string(errno);
+        return LoadProblem::Unreadable;
+    }
+    struct stat status{};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (why)
+            *why = QStringLiteral("not a regular file");
+        ::close(fd);
+        return LoadProblem::NotRegularFile;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (why)
+            *why = file.errorString();
+        ::close(fd);
+        return LoadProblem::Unreadable;
+    }
+    return LoadProblem::None;
+}
+} // namespace
+
+KeyMap KeyMap::load(const QString &path, LoadProblem *problem)
+{
+    if (problem)
+        *problem = LoadProblem::None;
+    QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         return defaults();
     KeyMap map;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    const LoadProblem opened = openRegularFile(path, file);
+    if (problem)
+        *problem = opened;
+    if (opened != LoadProblem::None)
         return map;
     const QByteArray bytes = file.read(FileSize);
-    for (int n = 0; 2 * n + 1 < bytes.size(); ++n) {
+    // A file of odd length ends in half a slot: its low byte is kept (high byte 0), so that saving loses nothing.
+    for (int n = 0; 2 * n < bytes.size(); ++n) {
         const auto low = static_cast<quint8>(bytes.at(2 * n));
-        const auto high = static_cast<quint8>(bytes.at(2 * n + 1));
+        const auto high = 2 * n + 1 < bytes.size() ? static_cast<quint8>(bytes.at(2 * n + 1)) : quint8(0);
         map.setSlot(n, static_cast<qint16>(static_cast<quint16>(low | (high << 8))));
     }
     return map;
@@ -77,10 +117,14 @@ bool KeyMap::save(const QString &path, QString *error) const
         content.append(static_cast<char>(bits & 0xFF));
         content.append(static_cast<char>(bits >> 8));
     }
-    if (QFileInfo::exists(path)) {
-        QFile old(path);
-        if (!old.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("Cannot read \"%1\": %2").arg(path, old.errorString()));
+    if (QFileInfo(path).exists()) {
+        QFile old;
+        QString why;
+        const LoadProblem opened = openRegularFile(path, old, &why);
+        if (opened == LoadProblem::NotRegularFile)
+            return fail(QStringLiteral("Cannot write \"%1\": it is not a regular file").arg(path));
+        if (opened != LoadProblem::None)
+            return fail(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
         if (old.size() > FileSize) {
             old.seek(FileSize);
             const QByteArray tail = old.readAll();
@@ -93,8 +137,12 @@ bool KeyMap::save(const QString &path, QString *error) const
     // Unbuffered, so a short write (a full disk) is seen here; a buffered one can go unnoticed until the rename.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
-    if (file.write(content) != content.size() || file.size() != content.size()) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the disk is full");
+    const qint64 written = file.write(content);
+    if (written != content.size() || file.size() != content.size()) {
+        // Say what happened, not why it might have: a full disk and a file size limit look the same from here.
+        const QString why = file.error() != QFileDevice::NoError && written < 0
+                                ? file.errorString()
+                                : QStringLiteral("a short write, %1 of %2 bytes written").arg(std::max<qint64>(written, 0)).arg(content.size());
         file.cancelWriting();
         return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, why));
     }

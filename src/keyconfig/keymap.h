@@ -18,6 +18,9 @@ inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
 inline constexpr int AltMask = 4;
 
+// Why a key map file that exists gave no bindings.
+enum class LoadProblem { None, Unreadable, NotRegularFile };
+
 class KeyMap
 {
 public:
@@ -27,9 +30,10 @@ public:
     KeyMap() { m_slots.fill(0); }
 
     [[nodiscard]] static KeyMap defaults();
-    // "vkey.dat" as the provider reads it: missing → defaults; shorter → zeros beyond its end; longer → the first
-    // 256 bytes. A file that exists but cannot be read gives the slots read before the error, zeros after.
-    [[nodiscard]] static KeyMap load(const QString &path);
+    // "vkey.dat" as the provider reads it: missing → defaults; shorter → zeros beyond its end (a last odd byte is a
+    // slot's low byte); longer → the first 256 bytes. A file that exists but cannot be read, or is not a regular
+    // file (a FIFO, device or socket, which is never opened in a way that could wait), gives no bindings.
+    [[nodiscard]] static KeyMap load(const QString &path, LoadProblem *problem = nullptr);
     // Writes the 256 bytes at offset 0, keeping any bytes of a longer file after them. The file is replaced in one
     // step, so it is never left half-written. Returns false and an explanation when it cannot be written.
     bool save(const QString &path, QString *error = nullptr) const;

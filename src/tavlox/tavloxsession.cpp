@@ -4,6 +4,7 @@
 #include "cao/status.h"
 #include "tavlox/drawingrules.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -105,8 +106,15 @@ TavloxSession::TavloxSession(ConnectionOptions options, std::unique_ptr<PendantL
 {
     if (m_options.keyboardMode == 1)
         m_keyMap = keyconfig::KeyMap::defaults();
-    else if (m_options.keyboardMode == 2)
-        m_keyMap = keyconfig::KeyMap::load(QString::fromLatin1(keyconfig::FileName));
+    else if (m_options.keyboardMode == 2) {
+        keyconfig::LoadProblem problem = keyconfig::LoadProblem::None;
+        m_keyMap = keyconfig::KeyMap::load(QString::fromLatin1(keyconfig::FileName), &problem);
+        // A FIFO or device in its place is refused rather than read: reading one could wait for ever.
+        if (problem == keyconfig::LoadProblem::NotRegularFile)
+            throw cao::Failure(cao::status::InvalidArgument,
+                               QStringLiteral("KeyboardMode=2: \"%1\" in %2 is not a regular file")
+                                   .arg(QLatin1String(keyconfig::FileName), QDir::currentPath()));
+    }
     for (const VariableRule &rule : variableRules())
         m_variables.insert(QString::fromLatin1(rule.name).toLower(), rule.initial);
     applyTouchSettings();
