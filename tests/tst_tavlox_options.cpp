@@ -35,6 +35,9 @@ void TestTavloxOptions::accepted_data()
         << "  udp=10.0.0.2:1:10.0.0.3:65535 ,  keyboardmode=2 ,EXECUTETIMEOUT=20"
         << "udp 10.0.0.2:1 10.0.0.3:65535|0|2|10000|3000|20|0";
     QTest::newRow("zero init wait") << "Port=1,TPInitWait=0" << "serial /dev/ttyS0|0|0|10000|0|500|0";
+    QTest::newRow("leading zeros, however many")
+        << "Port=000000000100,TPLessInterval=00000000000000010000" << "serial /dev/ttyS99|0|0|10000|3000|500|0";
+    QTest::newRow("tabs around items") << "\tPort=1\t,\t TPClient" << "serial /dev/ttyS0|0|0|10000|3000|500|1";
 }
 
 void TestTavloxOptions::accepted()
@@ -87,6 +90,17 @@ void TestTavloxOptions::refused_data()
     QTest::newRow("flag with a value") << "Port=1,TPClient=1" << "TPClient=1";
     QTest::newRow("value missing") << "Port=1,MouseMode" << "MouseMode";
     QTest::newRow("trailing comma") << "Port=1," << "";
+    // Only spaces and tabs around an item are blanks; nothing next to "=" or inside a value is trimmed.
+    QTest::newRow("blanks inside a value") << "Port=1,TPLessInterval= \t10" << "TPLessInterval= \t10";
+    QTest::newRow("newline inside a value") << "Port=1,MouseMode=\n1" << "MouseMode=\n1";
+    QTest::newRow("newline after a value") << "Port=1,MouseMode=1\n" << "MouseMode=1\n";
+    QTest::newRow("blank before =") << "Port =1" << "Port =1";
+    QTest::newRow("no-break space around an item") << QString::fromUtf8("\u00A0Port=1") << "Port=1";
+    QTest::newRow("Kelvin sign for K") << QString::fromUtf8("Port=1,\u212AeyboardMode=1") << "eyboardMode=1";
+    QTest::newRow("tab in a device path") << "Port=/dev/tty\tS0" << "/dev/tty";
+    QTest::newRow("NUL in a device path") << QString::fromUtf8("Port=/dev/tty\0S0", 16) << "/dev/tty";
+    QTest::newRow("escape in a device path") << "Port=/dev/\x1b[2Jtty" << "/dev/";
+    QTest::newRow("eleven significant digits") << "Port=1,TPInitWait=00099999999999" << "TPInitWait=";
 }
 
 void TestTavloxOptions::refused()
