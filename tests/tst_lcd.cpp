@@ -32,6 +32,8 @@ private Q_SLOTS:
     void widthAndBackground();
     void stringIsDrawn();
     void badDrawingChangesNothing();
+    void storesRecallingEachOther_data();
+    void storesRecallingEachOther();
 };
 
 void TestLcd::redLine()
@@ -101,6 +103,38 @@ void TestLcd::badDrawingChangesNothing()
     QCOMPARE(lcd.image(), before);
     QVERIFY(!lcd.render({{113, {}}}).isEmpty());
     QVERIFY(!lcd.render({{112, {"1"}}, {112, {"2"}}}).isEmpty());
+}
+
+// Store 1 recalls store 0 k times and store 0 recalls store 1 k times: one more recall draws about k^4 operations.
+void TestLcd::storesRecallingEachOther_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("k = 8: about 4,700 operations") << 8 << true;
+    QTest::newRow("k = 35: 1.5 million, refused") << 35 << false;
+}
+
+void TestLcd::storesRecallingEachOther()
+{
+    QFETCH(int, k);
+    QFETCH(bool, drawn);
+    QList<DrawingItem> drawing{{112, {"0"}}, {113, {}}, {16, {"#FF0000"}}, {112, {"1"}}};
+    for (int i = 0; i < k; ++i)
+        drawing << DrawingItem{114, {"0", "", ""}};
+    drawing << DrawingItem{48, {"1", "1", "1", "1"}} << DrawingItem{113, {}} << DrawingItem{112, {"0"}};
+    for (int i = 0; i < k; ++i)
+        drawing << DrawingItem{114, {"1", "", ""}};
+    drawing << DrawingItem{113, {}} << DrawingItem{114, {"1", "", ""}};
+    pendant::LcdRenderer lcd;
+    const QImage before = lcd.image();
+    const QString why = lcd.render(drawing);
+    if (drawn) {
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        QCOMPARE(lcd.image().pixel(1, 1), Red);
+    } else {
+        QVERIFY2(why.contains(QLatin1String("store 1")) && why.contains(QLatin1String("100000")), qPrintable(why));
+        QCOMPARE(lcd.image(), before);
+    }
 }
 
 QTEST_MAIN(TestLcd)

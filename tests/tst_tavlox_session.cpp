@@ -101,6 +101,7 @@ private Q_SLOTS:
     void refusedParameters_data();
     void refusedParameters();
     void silentPendantTimesOut();
+    void longDrawingIsDrawnWithinTheTimeout();
     void keyStateRoundTrip();
     void keysAsMessages();
     void keysAsKeyPresses_data();
@@ -212,6 +213,19 @@ void TestTavloxSession::refusedParameters()
     QTest::qWait(20);
     QCOMPARE(bench.messages(), QStringList());
     QCOMPARE(bench.device.lcd(), before);
+}
+
+// Ten thousand lines are drawn with time to spare: the pendant answers before the provider gives up.
+void TestTavloxSession::longDrawingIsDrawnWithinTheTimeout()
+{
+    Bench bench(QStringLiteral("Port=1,TPInitWait=60000,ExecuteTimeout=500"));
+    Value::Array items;
+    for (int i = 0; i < 10000; ++i) {
+        const QString x = QString::number(i % 320), y = QString::number(i % 240);
+        items << Value::array({Value::i4(48), texts({x, y, QStringLiteral("319"), QStringLiteral("239"), QString()})});
+    }
+    (void)bench.controller->Execute(QStringLiteral("DrawMiniTP"), Value::array(items));
+    QCOMPARE(bench.device.lcd().pixel(319, 239), 0xFFFFFFFFu);
 }
 
 void TestTavloxSession::silentPendantTimesOut()

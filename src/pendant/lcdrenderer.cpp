@@ -9,7 +9,42 @@ using namespace tavlox;
 
 namespace {
 constexpr int MaxRecallDepth = 4;
-}
+
+// How many operations a recall of a store draws, the recalls inside it expanded to the depth limit. Stores that
+// recall each other grow as the count of recalls to the power of the depth, so the count is taken (with a table
+// per store and depth) before anything is drawn.
+class ExpansionCounter
+{
+public:
+    explicit ExpansionCounter(const std::array<std::optional<QList<DrawingOperation>>, RecordingStores> &stores)
+        : m_stores(stores)
+    {
+    }
+    void forget() { m_known = {}; }
+    qint64 recall(int store, int depth)
+    {
+        if (depth > MaxRecallDepth)
+            return 0; // a recall past the limit draws nothing
+        auto &known = m_known[static_cast<size_t>(store)][static_cast<size_t>(depth)];
+        if (known)
+            return *known;
+        qint64 count = 0;
+        if (const auto &stored = m_stores[static_cast<size_t>(store)]) {
+            for (const DrawingOperation &operation : *stored) {
+                count += 1;
+                if (operation.code == RecallRecording)
+                    count = std::min<qint64>(count + recall(operation.numbers[0], depth + 1), LcdRenderer::MaxOperations + 1);
+            }
+        }
+        known = count;
+        return count;
+    }
+
+private:
+    const std::array<std::optional<QList<DrawingOperation>>, RecordingStores> &m_stores;
+    std::array<std::array<std::optional<qint64>, MaxRecallDepth + 2>, RecordingStores> m_known{};
+};
+} // namespace
 
 LcdRenderer::LcdRenderer() : m_image(LcdWidth, LcdHeight, QImage::Format_RGB32)
 {
@@ -19,31 +54,56 @@ LcdRenderer::LcdRenderer() : m_image(LcdWidth, LcdHeight, QImage::Format_RGB32)
 QString LcdRenderer::render(const QList<DrawingItem> &drawing)
 {
     QList<DrawingOperation> operations;
-    std::array<bool, RecordingStores> available{};
-    for (int i = 0; i < RecordingStores; ++i)
-        available[static_cast<size_t>(i)] = hasStore(i);
+    operations.reserve(drawing.size());
+    // The stores as they will be while this drawing is drawn, to check recalls and count the work they cause.
+    auto stores = m_stored;
     std::optional<int> recording = m_recordingStore;
+    ExpansionCounter counter(stores);
+    qint64 work = 0;
     for (qsizetype i = 0; i < drawing.size(); ++i) {
         QString why;
         const auto operation = interpretDrawingItem(drawing[i], &why);
         if (!operation)
             return QStringLiteral("item %1: %2").arg(i).arg(why);
+        work += 1;
         if (operation->code == BeginRecording) {
             if (recording)
                 return QStringLiteral("item %1: store %2 is still being recorded").arg(i).arg(*recording);
             recording = operation->numbers[0];
-        } else if (operation->code == EndRecording) {
+            stores[static_cast<size_t>(*recording)] = QList<DrawingOperation>();
+            counter.forget();
+            operations << *operation;
+            continue;
+        }
+        if (operation->code == EndRecording) {
             if (!recording)
                 return QStringLiteral("item %1: nothing is being recorded").arg(i);
-            available[static_cast<size_t>(*recording)] = true;
             recording.reset();
-        } else if (operation->code == RecallRecording) {
+            operations << *operation;
+            continue;
+        }
+        if (operation->code == RecallRecording) {
             const int store = operation->numbers[0];
-            if (!available[static_cast<size_t>(store)] || (recording && *recording == store))
+            if (!stores[static_cast<size_t>(store)] || (recording && *recording == store))
                 return QStringLiteral("item %1: store %2 holds no recorded drawing").arg(i).arg(store);
+            work += counter.recall(store, 1);
+            if (work > MaxOperations)
+                return QStringLiteral("item %1: recalling store %2 makes the drawing more than %3 operations")
+                    .arg(i)
+                    .arg(store)
+                    .arg(MaxOperations);
+        }
+        if (recording) {
+            stores[static_cast<size_t>(*recording)]->append(*operation);
+            counter.forget();
         }
         operations << *operation;
     }
+    if (work > MaxOperations)
+        return QStringLiteral("the drawing is more than %1 operations").arg(MaxOperations);
+
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const DrawingOperation &operation : operations) {
         if (operation.code == BeginRecording) {
             m_recordingStore = operation.numbers[0];
@@ -56,15 +116,13 @@ QString LcdRenderer::render(const QList<DrawingItem> &drawing)
         }
         if (m_recordingStore)
             m_stored[static_cast<size_t>(*m_recordingStore)]->append(operation);
-        apply(operation, 0, 0, 0);
+        apply(painter, operation, 0, 0, 0);
     }
     return {};
 }
 
-void LcdRenderer::apply(const DrawingOperation &operation, int dx, int dy, int depth)
+void LcdRenderer::apply(QPainter &painter, const DrawingOperation &operation, int dx, int dy, int depth)
 {
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(QColor::fromRgb(m_drawingColour), m_width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     const auto &n = operation.numbers;
     switch (operation.code) {
@@ -73,7 +131,7 @@ void LcdRenderer::apply(const DrawingOperation &operation, int dx, int dy, int d
         break;
     case SetBackgroundColour:
         m_backgroundColour = operation.rgb;
-        m_image.fill(QColor::fromRgb(m_backgroundColour));
+        painter.fillRect(m_image.rect(), QColor::fromRgb(m_backgroundColour));
         break;
     case SetFillColour:
         m_fillColour = operation.hasColour ? std::optional<quint32>(operation.rgb) : std::nullopt;
@@ -111,9 +169,8 @@ void LcdRenderer::apply(const DrawingOperation &operation, int dx, int dy, int d
         const auto &stored = m_stored[static_cast<size_t>(n[0])];
         if (!stored || depth >= MaxRecallDepth)
             break;
-        painter.end();
         for (const DrawingOperation &recorded : *stored)
-            apply(recorded, dx + n[1], dy + n[2], depth + 1);
+            apply(painter, recorded, dx + n[1], dy + n[2], depth + 1);
         break;
     }
     default:

@@ -3,6 +3,7 @@
 #include "tavlox/drawingrules.h"
 
 #include <QImage>
+#include <QPainter>
 #include <array>
 #include <optional>
 
@@ -11,6 +12,9 @@ namespace pendant {
 class LcdRenderer
 {
 public:
+    // The most operations one drawing may draw, recalls expanded; a drawing past it is refused whole.
+    static constexpr qint64 MaxOperations = 100000;
+
     LcdRenderer();
 
     // Checks the whole drawing first; draws it only when every command is acceptable. Returns why not, or empty.
@@ -20,7 +24,7 @@ public:
     [[nodiscard]] bool hasStore(int store) const { return m_stored[static_cast<size_t>(store)].has_value(); }
 
 private:
-    void apply(const tavlox::DrawingOperation &operation, int dx, int dy, int depth);
+    void apply(QPainter &painter, const tavlox::DrawingOperation &operation, int dx, int dy, int depth);
 
     QImage m_image;
     quint32 m_drawingColour = 0xFFFFFF;
