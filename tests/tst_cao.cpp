@@ -87,6 +87,17 @@ void TestCao::arrayIndexOutsideBoundsFails()
     QVERIFY_THROWS_EXCEPTION(cao::Failure, (void)array.at(-1));
     QVERIFY_THROWS_EXCEPTION(cao::Failure, (void)Value::text(QStringLiteral("x")).at(0));
     QCOMPARE(Value::missing().errorCode(), 0x80020004u);
+
+    // Indexes follow the lower bound; the trace shows a bound that is not 0.
+    const Value fromOne = Value::array({Value::i2(1), Value::i2(2)}, 1);
+    QCOMPARE(fromOne.at(1), Value::i2(1));
+    QCOMPARE(fromOne.at(2), Value::i2(2));
+    QVERIFY_THROWS_EXCEPTION(cao::Failure, (void)fromOne.at(0));
+    QVERIFY_THROWS_EXCEPTION(cao::Failure, (void)fromOne.at(3));
+    QCOMPARE(fromOne.upperBound(), 2);
+    QCOMPARE(fromOne.describe(), QStringLiteral("[lower bound 1: VT_I2 1, VT_I2 2]"));
+    QCOMPARE(array.describe(), QStringLiteral("[VT_I2 1, VT_I2 2]"));
+    QVERIFY(fromOne != Value::array({Value::i2(1), Value::i2(2)}));
 }
 
 void TestCao::unknownProviderFailsClearly()

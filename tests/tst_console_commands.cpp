@@ -238,6 +238,7 @@ void TestConsoleCommands::getKeyState_data()
     seven.removeLast();
     QTest::newRow("fewer than eight") << Value::array(seven) << QStringLiteral("Failed : GetKeyState");
     QTest::newRow("not an array") << Value::i4(0) << QStringLiteral("Failed : GetKeyState");
+    QTest::newRow("lower bound 1") << Value::array(eight, 1) << QStringLiteral("Failed : GetKeyState");
     Value::Array nested = eight;
     nested[3] = Value::array({});
     QTest::newRow("element without text") << Value::array(nested) << QStringLiteral("Failed : GetKeyState");

@@ -109,6 +109,7 @@ void TestConsoleEvents::messageLines_data()
     // wrongly shaped values: nothing false, nothing after the fault
     QTest::newRow("4 not an array") << 4 << Value::i4(3) << QStringList();
     QTest::newRow("4 one element") << 4 << Value::array({Value::i4(3)}) << QStringList();
+    QTest::newRow("4 lower bound 1") << 4 << Value::array({Value::i4(3), Value::i4(4), Value::i4(5)}, 1) << QStringList();
     QTest::newRow("257 nested array") << 257 << Value::array({Value::array({}), Value::i2(1)}) << QStringList();
     QTest::newRow("1 array") << 1 << Value::array({Value::i4(3)}) << QStringList();
     QTest::newRow("259 not an array") << 259 << Value::i4(3) << QStringList{QStringLiteral("DrawMiniTP : ")};

@@ -22,7 +22,7 @@ quint16 Value::vt() const
         quint16 operator()(bool) const { return VT_BOOL; }
         quint16 operator()(const QString &) const { return VT_BSTR; }
         quint16 operator()(const ErrorCode &) const { return VT_ERROR; }
-        quint16 operator()(const Array &) const { return VT_ARRAY | VT_VARIANT; }
+        quint16 operator()(const Bounded &) const { return VT_ARRAY | VT_VARIANT; }
     };
     return std::visit(Visitor{}, m_storage);
 }
@@ -46,7 +46,7 @@ QString Value::toText() const
         {
             throw Failure(status::TypeMismatch, QStringLiteral("Type mismatch: an error value has no text form"));
         }
-        QString operator()(const Array &) const
+        QString operator()(const Bounded &) const
         {
             throw Failure(status::TypeMismatch, QStringLiteral("Type mismatch: an array has no text form"));
         }
@@ -81,18 +81,27 @@ quint32 Value::errorCode() const
 
 const Value::Array &Value::elements() const
 {
-    if (const auto *v = std::get_if<Array>(&m_storage))
-        return *v;
+    if (const auto *v = std::get_if<Bounded>(&m_storage))
+        return v->elements;
     throw Failure(status::BadIndex, QStringLiteral("Bad index: %1 is not an array").arg(describe()));
 }
 
 const Value &Value::at(qsizetype index) const
 {
     const Array &array = elements();
-    if (index < 0 || index >= array.size())
-        throw Failure(status::BadIndex,
-                      QStringLiteral("Bad index: %1 is outside the array bounds 0 to %2").arg(index).arg(array.size() - 1));
-    return array.at(index);
+    const qint64 offset = qint64(index) - lowerBound();
+    if (offset < 0 || offset >= array.size())
+        throw Failure(status::BadIndex, QStringLiteral("Bad index: %1 is outside the array bounds %2 to %3")
+                                            .arg(index)
+                                            .arg(lowerBound())
+                                            .arg(upperBound()));
+    return array.at(offset);
+}
+
+qint32 Value::lowerBound() const
+{
+    (void)elements(); // a non-array fails here
+    return std::get<Bounded>(m_storage).lowerBound;
 }
 
 qsizetype Value::size() const
@@ -113,12 +122,14 @@ QString Value::describe() const
         {
             return QStringLiteral("VT_ERROR 0x%1").arg(v.code, 8, 16, QLatin1Char('0'));
         }
-        QString operator()(const Array &v) const
+        QString operator()(const Bounded &v) const
         {
             QStringList parts;
-            for (const Value &element : v)
+            for (const Value &element : v.elements)
                 parts << element.describe();
-            return QStringLiteral("[%1]").arg(parts.join(QStringLiteral(", ")));
+            // The usual lower bound goes unsaid; any other is shown, since a caller may depend on it.
+            const QString bound = v.lowerBound == 0 ? QString() : QStringLiteral("lower bound %1: ").arg(v.lowerBound);
+            return QStringLiteral("[%1%2]").arg(bound, parts.join(QStringLiteral(", ")));
         }
     };
     return std::visit(Visitor{}, m_storage);

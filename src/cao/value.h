@@ -36,14 +36,15 @@ public:
     static Value boolean(bool v) { return Value(Storage(v)); }
     static Value text(const QString &v) { return Value(Storage(v)); }
     static Value error(quint32 code) { return Value(Storage(ErrorCode{code})); }
-    static Value array(Array elements) { return Value(Storage(std::move(elements))); }
+    // A one-dimensional array; its first element has the index lowerBound (0 unless a provider says otherwise).
+    static Value array(Array elements, qint32 lowerBound = 0) { return Value(Storage(Bounded{std::move(elements), lowerBound})); }
     // The marker that stands for an optional argument left out (VT_ERROR holding DISP_E_PARAMNOTFOUND).
     static Value missing();
 
     // Variant type code: 0, 2, 3, 8, 10, 11, or VT_ARRAY | VT_VARIANT (0x200C) for an array.
     [[nodiscard]] quint16 vt() const;
     [[nodiscard]] bool isEmpty() const { return std::holds_alternative<std::monostate>(m_storage); }
-    [[nodiscard]] bool isArray() const { return std::holds_alternative<Array>(m_storage); }
+    [[nodiscard]] bool isArray() const { return std::holds_alternative<Bounded>(m_storage); }
     [[nodiscard]] bool isMissing() const;
 
     // The ordinary text form; fails with a type mismatch for an array or an error code.
@@ -53,9 +54,13 @@ public:
     [[nodiscard]] bool toBool() const;
     [[nodiscard]] quint32 errorCode() const;
 
-    // Array access; fails with a bad index for a non-array or an index outside the bounds.
+    // Array access by index, lowerBound() to upperBound(); fails with a bad index for a non-array or an index
+    // outside the bounds.
     [[nodiscard]] const Value &at(qsizetype index) const;
     [[nodiscard]] qsizetype size() const;
+    [[nodiscard]] qint32 lowerBound() const;
+    [[nodiscard]] qint64 upperBound() const { return qint64(lowerBound()) + size() - 1; }
+    // The elements in storage order, the one at the lower bound first.
     [[nodiscard]] const Array &elements() const;
 
     // Type and content, for the call trace and test failure messages: VT_BSTR "1", VT_I2 1, [..].
@@ -64,7 +69,13 @@ public:
     bool operator==(const Value &) const = default;
 
 private:
-    using Storage = std::variant<std::monostate, qint16, qint32, bool, QString, ErrorCode, Array>;
+    struct Bounded
+    {
+        Array elements;
+        qint32 lowerBound = 0;
+        bool operator==(const Bounded &) const = default;
+    };
+    using Storage = std::variant<std::monostate, qint16, qint32, bool, QString, ErrorCode, Bounded>;
     explicit Value(Storage s) : m_storage(std::move(s)) {}
     Storage m_storage;
 };
