@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz harnesses with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs each
-# for the given number of seconds (default 60). New inputs go to build-fuzz/corpus/NAME; a crash leaves its
+# for the given number of seconds (default 60): ./scripts/fuzz.sh [SECONDS [HARNESS...]], every harness when none
+# is named. New inputs go to build-fuzz/corpus/NAME; a crash leaves its
 # input in build-fuzz/ and stops the script. Copy inputs worth keeping into fuzz/corpus/NAME.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,8 @@ fi
 seconds=${1:-60}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DZANDOREX_FUZZ=ON -DZANDOREX_SANITIZE=ON >/dev/null
-harnesses=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
+shift || true
+harnesses=${*:-$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
 cmake --build build-fuzz -j "$(nproc)" --target $harnesses
 for harness in $harnesses; do
     mkdir -p "build-fuzz/corpus/$harness"
