@@ -98,6 +98,11 @@ const Value &Value::at(qsizetype index) const
     return array.at(offset);
 }
 
+bool Value::Bounded::operator==(const Bounded &other) const
+{
+    return lowerBound == other.lowerBound && elements == other.elements;
+}
+
 qint32 Value::lowerBound() const
 {
     (void)elements(); // a non-array fails here

@@ -73,7 +73,7 @@ private:
     {
         Array elements;
         qint32 lowerBound = 0;
-        bool operator==(const Bounded &) const = default;
+        bool operator==(const Bounded &other) const; // not defaulted: Value is not complete here
     };
     using Storage = std::variant<std::monostate, qint16, qint32, bool, QString, ErrorCode, Bounded>;
     explicit Value(Storage s) : m_storage(std::move(s)) {}
