@@ -92,5 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Whatever came before, the pendant still answers: the provider and the LCD are in a sound state.
     const cao::Value state = controller->Execute(QStringLiteral("GetKeyState"), cao::Value::missing());
     require(state.isArray() && state.size() == tavlox::KeyStateWords);
+    // Messages are delivered from the event loop between calls, as in the console; without this turn the echoes
+    // of every input would pile up.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return 0;
 }

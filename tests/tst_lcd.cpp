@@ -34,6 +34,7 @@ private Q_SLOTS:
     void badDrawingChangesNothing();
     void storesRecallingEachOther_data();
     void storesRecallingEachOther();
+    void openRecordingStopsAtItsLimit();
 };
 
 void TestLcd::redLine()
@@ -135,6 +136,19 @@ void TestLcd::storesRecallingEachOther()
         QVERIFY2(why.contains(QLatin1String("store 1")) && why.contains(QLatin1String("100000")), qPrintable(why));
         QCOMPARE(lcd.image(), before);
     }
+}
+
+// A recording left open goes on across drawings, up to what one store may hold.
+void TestLcd::openRecordingStopsAtItsLimit()
+{
+    pendant::LcdRenderer lcd;
+    QVERIFY(lcd.render({{112, {"3"}}}).isEmpty());
+    const QList<DrawingItem> lines(1000, DrawingItem{48, {"0", "0", "5", "5"}});
+    for (int drawing = 0; drawing < pendant::LcdRenderer::MaxRecordedOperations / 1000; ++drawing)
+        QVERIFY(lcd.render(lines).isEmpty());
+    const QString why = lcd.render({{48, {"0", "0", "5", "5"}}});
+    QVERIFY2(why.contains(QLatin1String("store 3 is full")), qPrintable(why));
+    QVERIFY(lcd.render({{113, {}}, {114, {"3", "10", "10"}}}).isEmpty());
 }
 
 QTEST_MAIN(TestLcd)

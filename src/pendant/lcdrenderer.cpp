@@ -33,7 +33,9 @@ public:
             for (const DrawingOperation &operation : *stored) {
                 count += 1;
                 if (operation.code == RecallRecording)
-                    count = std::min<qint64>(count + recall(operation.numbers[0], depth + 1), LcdRenderer::MaxOperations + 1);
+                    count += recall(operation.numbers[0], depth + 1);
+                if (count > LcdRenderer::MaxOperations)
+                    break; // too much already: counting on would only cost time
             }
         }
         known = count;
@@ -94,7 +96,11 @@ QString LcdRenderer::render(const QList<DrawingItem> &drawing)
                     .arg(MaxOperations);
         }
         if (recording) {
-            stores[static_cast<size_t>(*recording)]->append(*operation);
+            auto &store = *stores[static_cast<size_t>(*recording)];
+            // A recording left open goes on across drawings; without a limit it would grow for ever.
+            if (store.size() >= MaxRecordedOperations)
+                return QStringLiteral("item %1: store %2 is full (%3 operations)").arg(i).arg(*recording).arg(MaxRecordedOperations);
+            store.append(*operation);
             counter.forget();
         }
         operations << *operation;

@@ -14,6 +14,8 @@ class LcdRenderer
 public:
     // The most operations one drawing may draw, recalls expanded; a drawing past it is refused whole.
     static constexpr qint64 MaxOperations = 100000;
+    // The most operations one store may hold.
+    static constexpr qsizetype MaxRecordedOperations = 10000;
 
     LcdRenderer();
 
