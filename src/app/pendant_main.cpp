@@ -99,17 +99,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
 
     std::unique_ptr<tavlox::WireChannel> channel;
-    if (parser.isSet(udp)) {
-        auto udpChannel = std::make_unique<tavlox::UdpChannel>(localAddress, localPort, peerAddress, peerPort);
-        if (const QString why = udpChannel->open(); !why.isEmpty())
-            return fail(LinkUnavailable, why);
-        channel = std::move(udpChannel);
-    } else {
-        auto serialChannel = std::make_unique<tavlox::SerialChannel>(parser.value(serial));
-        if (const QString why = serialChannel->open(); !why.isEmpty())
-            return fail(LinkUnavailable, why);
-        channel = std::move(serialChannel);
-    }
+    if (parser.isSet(udp))
+        channel = std::make_unique<tavlox::UdpChannel>(localAddress, localPort, peerAddress, peerPort);
+    else
+        channel = std::make_unique<tavlox::SerialChannel>(parser.value(serial));
+    if (const QString why = channel->open(); !why.isEmpty())
+        return fail(LinkUnavailable, why);
 
     pendant::PendantDevice device;
     tavlox::EndpointBridge bridge(*channel, device);

@@ -83,8 +83,7 @@ KeyMap KeyMap::load(const QString &path, LoadProblem *problem)
 {
     if (problem)
         *problem = LoadProblem::None;
-    QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!QFileInfo::exists(path))
         return defaults();
     KeyMap map;
     QFile file;
@@ -117,7 +116,7 @@ bool KeyMap::save(const QString &path, QString *error) const
         content.append(static_cast<char>(bits & 0xFF));
         content.append(static_cast<char>(bits >> 8));
     }
-    if (QFileInfo(path).exists()) {
+    if (QFileInfo::exists(path)) {
         QFile old;
         QString why;
         const LoadProblem opened = openRegularFile(path, old, &why);

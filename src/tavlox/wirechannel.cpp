@@ -19,10 +19,21 @@ void WireChannel::drop(const QString &what, const QString &reason)
     qCInfo(lcWire).noquote() << describe() << "dropped" << what << "-" << reason;
 }
 
-void WireChannel::noteSent(const wire::Message &message, qsizetype bytes)
+bool WireChannel::send(const wire::Message &message)
 {
+    const QByteArray bytes = wire::encode(message);
+    if (bytes.isEmpty()) {
+        drop(wire::describe(message), QStringLiteral("larger than %1 bytes, not sent").arg(wire::MaxMessageBytes));
+        return false;
+    }
+    if (const QString why = transmit(bytes); !why.isEmpty()) {
+        drop(wire::describe(message), QStringLiteral("not sent: %1").arg(why));
+        return false;
+    }
     ++m_counters.sent;
-    qCDebug(lcWire).noquote() << describe() << "sent" << wire::describe(message) << QStringLiteral("(%1 bytes)").arg(bytes);
+    qCDebug(lcWire).noquote() << describe() << "sent" << wire::describe(message)
+                              << QStringLiteral("(%1 bytes)").arg(bytes.size());
+    return true;
 }
 
 void WireChannel::deliver(const wire::Message &message, qsizetype bytes)
@@ -55,19 +66,10 @@ QString UdpChannel::describe() const
                                                endpoint(m_peerAddress, m_peerPort));
 }
 
-bool UdpChannel::send(const wire::Message &message)
+QString UdpChannel::transmit(const QByteArray &message)
 {
-    const QByteArray bytes = wire::encode(message);
-    if (bytes.isEmpty()) {
-        drop(wire::describe(message), QStringLiteral("larger than %1 bytes, not sent").arg(wire::MaxMessageBytes));
-        return false;
-    }
-    if (m_socket.writeDatagram(bytes, m_peerAddress, m_peerPort) != bytes.size()) {
-        drop(wire::describe(message), QStringLiteral("not sent: %1").arg(m_socket.errorString()));
-        return false;
-    }
-    noteSent(message, bytes.size());
-    return true;
+    return m_socket.writeDatagram(message, m_peerAddress, m_peerPort) == message.size() ? QString()
+                                                                                         : m_socket.errorString();
 }
 
 void UdpChannel::readDatagrams()
@@ -120,20 +122,10 @@ QString SerialChannel::describe() const
     return QStringLiteral("serial %1").arg(m_device);
 }
 
-bool SerialChannel::send(const wire::Message &message)
+QString SerialChannel::transmit(const QByteArray &message)
 {
-    const QByteArray bytes = wire::encode(message);
-    if (bytes.isEmpty()) {
-        drop(wire::describe(message), QStringLiteral("larger than %1 bytes, not sent").arg(wire::MaxMessageBytes));
-        return false;
-    }
-    const QByteArray framed = wire::frame(bytes);
-    if (m_port.write(framed) != framed.size()) {
-        drop(wire::describe(message), QStringLiteral("not sent: %1").arg(m_port.errorString()));
-        return false;
-    }
-    noteSent(message, framed.size());
-    return true;
+    const QByteArray framed = wire::frame(message);
+    return m_port.write(framed) == framed.size() ? QString() : m_port.errorString();
 }
 
 void SerialChannel::readFrames()
@@ -142,8 +134,9 @@ void SerialChannel::readFrames()
     wire::FrameReader::Result result = m_reader.feed(bytes);
     for (wire::DropReason reason : result.drops)
         drop(QStringLiteral("frame"), wire::describe(reason));
+    // The size is for the trace only; encoding again to learn it is not worth it when nobody reads the trace.
     for (const wire::Message &message : result.messages)
-        deliver(message, wire::encode(message).size());
+        deliver(message, lcWire().isDebugEnabled() ? wire::encode(message).size() : 0);
 }
 
 } // namespace tavlox

@@ -24,8 +24,10 @@ public:
     };
 
     using QObject::QObject;
+    // Opens the transport; returns why it could not (naming the address and port, or the device), or empty.
+    [[nodiscard]] virtual QString open() = 0;
     // False when the message does not fit the protocol or the transport would not take it.
-    virtual bool send(const wire::Message &message) = 0;
+    bool send(const wire::Message &message);
     [[nodiscard]] virtual QString describe() const = 0;
     [[nodiscard]] const Counters &counters() const { return m_counters; }
     // Every datagram or frame that is not acted on goes through here, so that it is seen in the trace and counted.
@@ -35,7 +37,8 @@ Q_SIGNALS:
     void received(const tavlox::wire::Message &message);
 
 protected:
-    void noteSent(const wire::Message &message, qsizetype bytes);
+    // Puts one encoded message on the line; returns why not, or empty.
+    [[nodiscard]] virtual QString transmit(const QByteArray &message) = 0;
     void deliver(const wire::Message &message, qsizetype bytes);
 
 private:
@@ -49,13 +52,12 @@ class UdpChannel : public WireChannel
 public:
     UdpChannel(const QHostAddress &localAddress, quint16 localPort, const QHostAddress &peerAddress, quint16 peerPort,
                QObject *parent = nullptr);
-    // Binds; returns why it could not, naming the address and port, or empty.
-    [[nodiscard]] QString open();
-    bool send(const wire::Message &message) override;
+    [[nodiscard]] QString open() override;
     [[nodiscard]] QString describe() const override;
     [[nodiscard]] quint16 localPort() const { return m_socket.localPort(); }
 
 private:
+    [[nodiscard]] QString transmit(const QByteArray &message) override;
     void readDatagrams();
 
     QUdpSocket m_socket;
@@ -71,12 +73,11 @@ class SerialChannel : public WireChannel
     Q_OBJECT
 public:
     explicit SerialChannel(const QString &device, QObject *parent = nullptr);
-    // Opens and sets up the line; returns why it could not, naming the device, or empty.
-    [[nodiscard]] QString open();
-    bool send(const wire::Message &message) override;
+    [[nodiscard]] QString open() override;
     [[nodiscard]] QString describe() const override;
 
 private:
+    [[nodiscard]] QString transmit(const QByteArray &message) override;
     void readFrames();
 
     QSerialPort m_port;

@@ -49,27 +49,22 @@ void WireLink::onReceived(const wire::Message &message)
 }
 
 namespace {
-std::unique_ptr<WireChannel> openedUdp(const UdpAddresses &addresses)
+std::unique_ptr<WireChannel> opened(std::unique_ptr<WireChannel> channel)
 {
-    auto channel = std::make_unique<UdpChannel>(QHostAddress(addresses.sourceAddress), addresses.sourcePort,
-                                                QHostAddress(addresses.destinationAddress), addresses.destinationPort);
-    if (const QString why = channel->open(); !why.isEmpty())
-        throw cao::Failure(cao::status::Unspecified, why);
-    return channel;
-}
-
-std::unique_ptr<WireChannel> openedSerial(const QString &device)
-{
-    auto channel = std::make_unique<SerialChannel>(device);
     if (const QString why = channel->open(); !why.isEmpty())
         throw cao::Failure(cao::status::Unspecified, why);
     return channel;
 }
 } // namespace
 
-UdpLink::UdpLink(const UdpAddresses &addresses) : WireLink(openedUdp(addresses)) {}
+UdpLink::UdpLink(const UdpAddresses &addresses)
+    : WireLink(opened(std::make_unique<UdpChannel>(QHostAddress(addresses.sourceAddress), addresses.sourcePort,
+                                                   QHostAddress(addresses.destinationAddress),
+                                                   addresses.destinationPort)))
+{
+}
 
-SerialLink::SerialLink(const QString &device) : WireLink(openedSerial(device)) {}
+SerialLink::SerialLink(const QString &device) : WireLink(opened(std::make_unique<SerialChannel>(device))) {}
 
 std::unique_ptr<PendantLink> makeWireLink(const ConnectionOptions &options)
 {
