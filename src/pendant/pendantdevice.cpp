@@ -22,14 +22,9 @@ void PendantDevice::submit(const Request &request)
 {
     if (!m_connected)
         return;
-    // A device answers after it has done the work, never inside the sender's call.
-    QTimer::singleShot(0, this, [this, request] {
-        if (!m_connected)
-            return;
-        const Reply reply = handle(request);
-        Q_EMIT stateChanged();
-        Q_EMIT replied(reply);
-    });
+    const Reply reply = handle(request);
+    Q_EMIT stateChanged();
+    Q_EMIT replied(reply);
 }
 
 Reply PendantDevice::handle(const Request &request)

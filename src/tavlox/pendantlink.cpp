@@ -1,5 +1,7 @@
 #include "pendantlink.h"
 
+#include <QTimer>
+
 namespace tavlox {
 
 InProcessLink::InProcessLink(PendantEndpoint *endpoint) : m_endpoint(endpoint)
@@ -12,8 +14,11 @@ InProcessLink::InProcessLink(PendantEndpoint *endpoint) : m_endpoint(endpoint)
 
 void InProcessLink::send(const Request &request)
 {
-    if (m_endpoint)
-        m_endpoint->submit(request); // a pendant that is gone simply never answers
+    // A pendant in this process answers after the sender's call has returned, as one across a line does.
+    QTimer::singleShot(0, this, [endpoint = m_endpoint, request] {
+        if (endpoint)
+            endpoint->submit(request); // a pendant that is gone simply never answers
+    });
 }
 
 } // namespace tavlox
