@@ -3,6 +3,7 @@
 #include "status.h"
 #include "trace.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QThread>
 #include <QTimer>
@@ -46,6 +47,11 @@ void Message::Answer(const cao::Value &answer)
 }
 
 // ---- Controller
+
+namespace {
+// How long one turn of the event loop may spend raising queued messages.
+constexpr qint64 DeliverySliceNs = 8'000'000;
+} // namespace
 
 // Marks an engine call under way, so that messages raised meanwhile wait for its end.
 class Controller::CallScope
@@ -168,11 +174,16 @@ void Controller::deliverPending()
         return; // the end of the call or of the delivery under way schedules again
     auto keepAlive = shared_from_this();
     m_delivering = true;
+    // A burst is delivered in slices, so that painting and input get their turn between them.
+    QElapsedTimer slice;
+    slice.start();
     while (!m_pending.empty() && !m_stopped && m_callDepth == 0) {
         std::shared_ptr<Message> message = m_pending.front();
         m_pending.pop_front();
         qCDebug(lcCao) << "Controller.OnMessage" << m_name << message->Number();
         Q_EMIT OnMessage(message);
+        if (slice.nsecsElapsed() >= DeliverySliceNs)
+            break;
     }
     m_delivering = false;
     scheduleDelivery();
