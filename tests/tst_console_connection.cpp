@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>

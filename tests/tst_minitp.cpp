@@ -4,6 +4,7 @@
 #include "widgetdriver.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 

@@ -13,10 +13,12 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QTabWidget;
 class uctIPAddressCtrl;
+namespace eventlog {
+class LogView;
+}
 
 class frmMain : public QWidget
 {
@@ -119,7 +121,7 @@ private:
     QLineEdit *txtPanelY = nullptr;
     // On the window
     QPushButton *cmdDrawMTP = nullptr;
-    QListWidget *lstLog = nullptr;
+    eventlog::LogView *lstLog = nullptr;
     QCheckBox *chkLog = nullptr;
     std::array<QPushButton *, 2> cmdTester{};
 };

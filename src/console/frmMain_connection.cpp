@@ -3,6 +3,7 @@
 
 #include "cao/status.h"
 #include "controls/uctIPAddressCtrl.h"
+#include "eventlog/logview.h"
 #include "keyconfig/frmKeyConfig.h"
 
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -79,7 +79,7 @@ void frmMain::AddLog(qint16 Force, const QString &Text)
 {
     const bool logChecked = chkLog->isChecked();
     if (Force == 1 || logChecked)
-        lstLog->addItem(Text);
+        lstLog->append(Text);
 }
 
 QString frmMain::connectionOptions() const

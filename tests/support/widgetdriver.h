@@ -1,11 +1,11 @@
 #pragma once
 // Finding and driving the real widgets of a window by their object names.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -50,12 +50,14 @@ inline void typeInto(const QObject *window, const QString &boxName, const QStrin
     }
 }
 
+// The lines a list shows, read through its model; rows stored but not yet announced to the view count too.
 inline QStringList listLines(const QObject *window, const QString &listName)
 {
-    auto *list = child<QListWidget>(window, listName);
+    const QAbstractItemModel *model = child<QAbstractItemView>(window, listName)->model();
+    QCoreApplication::sendPostedEvents(const_cast<QAbstractItemModel *>(model), QEvent::MetaCall);
     QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->index(row, 0).data().toString();
     return lines;
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+// The find bar laid over the bottom of the log: Enter finds the next line, Shift+Enter the previous one,
+// Escape closes it. Matching lines are marked; the one found becomes the current, selected line.
+// A long search runs in slices, so that the window stays responsive on millions of lines.
+#include "linestore.h"
+
+#include <QFrame>
+#include <QTimer>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace eventlog {
+
+class LogView;
+
+class FindBar : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit FindBar(LogView &view);
+
+    // Shows the bar with the focus in its text box; a non-empty text replaces what it held.
+    void open(const QString &text = {});
+    void close();
+    void findNext() { startSearch(true, 1); }
+    void findPrevious() { startSearch(false, -1); }
+
+    [[nodiscard]] QString text() const;
+    // "" while nothing is to be said, otherwise what the last search found out (e.g. "No match").
+    [[nodiscard]] QString status() const;
+    [[nodiscard]] bool searching() const { return m_search.isActive(); }
+
+    // Places the bar over the bottom edge of the view's viewport.
+    void place();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Looks from the current line moved by `offset` rows, in the given direction, wrapping round once.
+    void startSearch(bool forward, int offset);
+    void searchSlice();
+    void textEdited();
+    void showStatus(const QString &status);
+
+    LogView &m_view;
+    QLineEdit *m_text = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer m_search;
+    Needle m_needle;
+    qsizetype m_from = 0;
+    qsizetype m_left = 0;
+    qsizetype m_start = 0;
+    bool m_forward = true;
+    quint64 m_generation = 0;
+};
+
+} // namespace eventlog

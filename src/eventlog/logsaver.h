@@ -1,0 +1,41 @@
+#pragma once
+// Writes the log to a file as UTF-8, one line per line, a slice per turn of the event loop, through an atomic
+// save: until it finishes, an existing file of that name stays as it was, and a failure leaves it whole.
+#include "linestore.h"
+
+#include <QObject>
+#include <QSaveFile>
+
+namespace eventlog {
+
+class LogSaver : public QObject
+{
+    Q_OBJECT
+public:
+    // Saves the lines present now; lines added meanwhile are not part of this file.
+    LogSaver(const LineStore &store, const QString &path, QObject *parent = nullptr);
+
+    // Starts writing; `finished` follows from the event loop, even for a file that cannot be opened.
+    void start();
+    // Stops and keeps the old file.
+    void cancel();
+
+    [[nodiscard]] qsizetype total() const { return m_total; }
+
+Q_SIGNALS:
+    void progressed(qsizetype written, qsizetype total);
+    void finished(bool saved, const QString &problem);
+
+private:
+    void writeSlice();
+    void finish(bool saved, const QString &problem);
+
+    const LineStore &m_store;
+    QSaveFile m_file;
+    qsizetype m_total = 0;
+    qsizetype m_next = 0;
+    quint64 m_generation = 0;
+    bool m_done = false;
+};
+
+} // namespace eventlog
