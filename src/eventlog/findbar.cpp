@@ -150,8 +150,8 @@ void FindBar::startSearch(bool forward, int offset)
     const int current = m_view.currentIndex().row();
     const qsizetype rows = store.size();
     const qsizetype start = current < 0 ? (forward ? 0 : rows - 1) : current + offset;
-    m_start = ((start % rows) + rows) % rows;
-    m_from = m_start;
+    m_start = start; // one past either end when the search starts by wrapping round
+    m_from = ((start % rows) + rows) % rows;
     m_left = rows;
     m_forward = forward;
     m_generation = store.generation();
@@ -170,7 +170,7 @@ void FindBar::searchSlice()
     const qsizetype found = store.find(m_needle, m_from, rows, m_forward);
     if (found >= 0) {
         m_search.stop();
-        const bool wrapped = m_forward ? found < m_start : found > m_start;
+        const bool wrapped = m_forward ? (m_start >= store.size() || found < m_start) : (m_start < 0 || found > m_start);
         showStatus(wrapped ? tr("Wrapped") : QString());
         m_view.logModel().announcePending();
         m_view.showRow(static_cast<int>(found));
