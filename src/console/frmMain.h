@@ -62,8 +62,10 @@ private:
     QWidget *buildTavloxFrame();
     QWidget *buildOutputPanel();
     QWidget *buildInputPanel();
-    QLabel *makeLabel(int index, const QString &caption, QWidget *buddy);
-    QLineEdit *makeTextBox(const QString &name, const QString &text, const QString &accessibleName);
+    QLabel *makeLabel(int index, const QString &caption, QWidget *buddy, const QString &explanation = {});
+    QLineEdit *makeTextBox(const QString &name, const QString &text);
+    // Tab moves down each frame and left to right within a row, as the controls are laid out.
+    void setTabOrderByLayout();
     QPushButton *makeButton(const QString &name, const QString &caption);
     void wireHandlers();
 

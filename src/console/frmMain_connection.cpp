@@ -27,12 +27,6 @@ const QStringList &touchPanelVariables()
     return names;
 }
 
-QString dotted(const uctIPAddressCtrl &control)
-{
-    quint8 first = 0, second = 0, third = 0, fourth = 0;
-    control.GetIPAddress(first, second, third, fourth);
-    return QStringLiteral("%1.%2.%3.%4").arg(first).arg(second).arg(third).arg(fourth);
-}
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent)
@@ -89,7 +83,7 @@ QString frmMain::connectionOptions() const
         options = QStringLiteral("Port=") + txtEng->text();
     } else {
         options = QStringLiteral("UDP=%1:%2:%3:%4")
-                      .arg(dotted(*utlDestIP), txtDestPort->text(), dotted(*uclSrcIP), txtSrcPort->text());
+                      .arg(utlDestIP->dottedAddress(), txtDestPort->text(), uclSrcIP->dottedAddress(), txtSrcPort->text());
     }
     options += QStringLiteral(",MouseMode=") + QString::number(cmbMouseMode->currentIndex());
     options += QStringLiteral(",KeyboardMode=") + QString::number(cmbKeyboardMode->currentIndex());

@@ -6,6 +6,7 @@
 #include "controls/uctIPAddressCtrl.h"
 #include "eventlog/logview.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -18,6 +19,7 @@
 #include <QStackedLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 constexpr int ClientWidthTwips = 7425;
@@ -46,20 +48,29 @@ void compact(QLayout *layout)
 }
 } // namespace
 
-QLabel *frmMain::makeLabel(int index, const QString &caption, QWidget *buddy)
+QLabel *frmMain::makeLabel(int index, const QString &caption, QWidget *buddy, const QString &explanation)
 {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
-    if (buddy)
-        label->setBuddy(buddy);
+    if (!buddy)
+        return label;
+    label->setBuddy(buddy);
+    // A field is named by the caption beside it, its words first (what voice control users say), then what the
+    // abbreviation stands for. A button keeps its own caption as its name.
+    QString words = caption.trimmed();
+    if (words.endsWith(QLatin1Char(':')))
+        words = words.chopped(1).trimmed();
+    if (auto *address = qobject_cast<uctIPAddressCtrl *>(buddy))
+        address->setCaption(words, explanation);
+    else if (!qobject_cast<QAbstractButton *>(buddy))
+        buddy->setAccessibleName(explanation.isEmpty() ? words : words + QStringLiteral(", ") + explanation);
     return label;
 }
 
-QLineEdit *frmMain::makeTextBox(const QString &name, const QString &text, const QString &accessibleName)
+QLineEdit *frmMain::makeTextBox(const QString &name, const QString &text)
 {
     auto *box = new QLineEdit(text, this);
     box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
     return box;
 }
 
@@ -118,6 +129,22 @@ void frmMain::buildControls()
     columns->setSpacing(6);
     columns->addLayout(leftColumn, 0);
     columns->addLayout(rightColumn, 1);
+    setTabOrderByLayout();
+}
+
+void frmMain::setTabOrderByLayout()
+{
+    std::vector<QWidget *> order = {tabDevice,    txtEng,         utlDestIP,      txtDestPort,  uclSrcIP,
+                                    txtSrcPort,   cmbMouseMode,   cmbKeyboardMode, txtTPLessInt, txtInitWait,
+                                    txtExecTimeout, chkClient,    cmdEng[2],      cmdEng[0],    cmdEng[1],
+                                    chkEnable,    txtDbl,         cmdSetDblClick, txtPressHold, cmdSetPressHold,
+                                    chkInfi,      cmdGetKeyState, txtTime,        cmdTp[0],     txtLED,
+                                    cmdTp[1],     cmdTp[2],       cmdTp[3],       cmdTp[6],     cmdTp[7]};
+    order.insert(order.end(), txtKeyState.begin(), txtKeyState.end());
+    order.insert(order.end(), {cmdTp[4], chkTouch, txtPanelX, txtPanelY, cmdTp[5], cmdDrawMTP, lstLog, chkLog,
+                               cmdTester[1], cmdTester[0]});
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget *frmMain::buildEngineFrame()
@@ -129,10 +156,10 @@ QWidget *frmMain::buildEngineFrame()
     tabDevice->setObjectName(QStringLiteral("tabDevice"));
     auto *comTab = new QWidget;
     comTab->setObjectName(QStringLiteral("tabCOM"));
-    txtEng = makeTextBox(QStringLiteral("txtEng"), QStringLiteral("2"), QStringLiteral("Serial port"));
+    txtEng = makeTextBox(QStringLiteral("txtEng"), QStringLiteral("2"));
     auto *comLayout = new QGridLayout(comTab);
     compact(comLayout);
-    comLayout->addWidget(makeLabel(0, QStringLiteral("Port : "), txtEng), 0, 0);
+    comLayout->addWidget(makeLabel(0, QStringLiteral("Port : "), txtEng, QStringLiteral("serial port number or device")), 0, 0);
     comLayout->addWidget(txtEng, 0, 1);
     comLayout->setRowStretch(1, 1);
 
@@ -141,23 +168,21 @@ QWidget *frmMain::buildEngineFrame()
     const controls::MemoryPropertyBag storedFont = storedAddressControlProperties();
     utlDestIP = new uctIPAddressCtrl(udpTab);
     utlDestIP->setObjectName(QStringLiteral("utlDestIP"));
-    utlDestIP->setAccessibleName(QStringLiteral("Destination IP address"));
     utlDestIP->UserControl_ReadProperties(storedFont);
-    txtDestPort = makeTextBox(QStringLiteral("txtDestPort"), QStringLiteral("5007"), QStringLiteral("Destination port"));
+    txtDestPort = makeTextBox(QStringLiteral("txtDestPort"), QStringLiteral("5007"));
     uclSrcIP = new uctIPAddressCtrl(udpTab);
     uclSrcIP->setObjectName(QStringLiteral("uclSrcIP"));
-    uclSrcIP->setAccessibleName(QStringLiteral("Source IP address"));
     uclSrcIP->UserControl_ReadProperties(storedFont);
-    txtSrcPort = makeTextBox(QStringLiteral("txtSrcPort"), QStringLiteral("5007"), QStringLiteral("Source port"));
+    txtSrcPort = makeTextBox(QStringLiteral("txtSrcPort"), QStringLiteral("5007"));
     auto *udpLayout = new QGridLayout(udpTab);
     compact(udpLayout);
-    udpLayout->addWidget(makeLabel(7, QStringLiteral("Dest IP : "), utlDestIP), 0, 0);
+    udpLayout->addWidget(makeLabel(7, QStringLiteral("Dest IP : "), utlDestIP, QStringLiteral("destination IP address")), 0, 0);
     udpLayout->addWidget(utlDestIP, 0, 1);
-    udpLayout->addWidget(makeLabel(8, QStringLiteral("Dest Port : "), txtDestPort), 1, 0);
+    udpLayout->addWidget(makeLabel(8, QStringLiteral("Dest Port : "), txtDestPort, QStringLiteral("destination port")), 1, 0);
     udpLayout->addWidget(txtDestPort, 1, 1);
-    udpLayout->addWidget(makeLabel(9, QStringLiteral("Src IP : "), uclSrcIP), 2, 0);
+    udpLayout->addWidget(makeLabel(9, QStringLiteral("Src IP : "), uclSrcIP, QStringLiteral("source IP address")), 2, 0);
     udpLayout->addWidget(uclSrcIP, 2, 1);
-    udpLayout->addWidget(makeLabel(10, QStringLiteral("Src Port : "), txtSrcPort), 3, 0);
+    udpLayout->addWidget(makeLabel(10, QStringLiteral("Src Port : "), txtSrcPort, QStringLiteral("source port")), 3, 0);
     udpLayout->addWidget(txtSrcPort, 3, 1);
     tabDevice->addTab(comTab, QStringLiteral("COM"));
     tabDevice->addTab(udpTab, QStringLiteral("UDP"));
@@ -166,13 +191,15 @@ QWidget *frmMain::buildEngineFrame()
     cmbMouseMode = new QComboBox(frame);
     cmbMouseMode->setObjectName(QStringLiteral("cmbMouseMode"));
     cmbMouseMode->addItems({QStringLiteral("OnMessage Event"), QStringLiteral("Mouse Event")});
+    cmbMouseMode->setAccessibleName(QStringLiteral("Mouse"));
     cmbKeyboardMode = new QComboBox(frame);
     cmbKeyboardMode->setObjectName(QStringLiteral("cmbKeyboardMode"));
     cmbKeyboardMode->addItems(
         {QStringLiteral("OnMessage Event"), QStringLiteral("Key Event [default]"), QStringLiteral("Key Event [vkey.dat]")});
-    txtTPLessInt = makeTextBox(QStringLiteral("txtTPLessInt"), QStringLiteral("10000"), QStringLiteral("Less interval"));
-    txtInitWait = makeTextBox(QStringLiteral("txtInitWait"), QStringLiteral("3000"), QStringLiteral("Initial wait"));
-    txtExecTimeout = makeTextBox(QStringLiteral("txtExecTimeout"), QStringLiteral("500"), QStringLiteral("Execute timeout"));
+    cmbKeyboardMode->setAccessibleName(QStringLiteral("Keyboard"));
+    txtTPLessInt = makeTextBox(QStringLiteral("txtTPLessInt"), QStringLiteral("10000"));
+    txtInitWait = makeTextBox(QStringLiteral("txtInitWait"), QStringLiteral("3000"));
+    txtExecTimeout = makeTextBox(QStringLiteral("txtExecTimeout"), QStringLiteral("500"));
     chkClient = new QCheckBox(QStringLiteral("ClientMode"), frame);
     chkClient->setObjectName(QStringLiteral("chkClient"));
     cmdEng[0] = makeButton(QStringLiteral("cmdEng(0)"), QStringLiteral("Open"));
@@ -186,11 +213,11 @@ QWidget *frmMain::buildEngineFrame()
     grid->addWidget(cmbMouseMode, 0, 1, 1, 3);
     grid->addWidget(makeLabel(6, QStringLiteral("Keyboard : "), cmbKeyboardMode), 1, 0);
     grid->addWidget(cmbKeyboardMode, 1, 1, 1, 3);
-    grid->addWidget(makeLabel(15, QStringLiteral("Less Int : "), txtTPLessInt), 2, 0);
+    grid->addWidget(makeLabel(15, QStringLiteral("Less Int : "), txtTPLessInt, QStringLiteral("wiring check interval in ms")), 2, 0);
     grid->addWidget(txtTPLessInt, 2, 1);
-    grid->addWidget(makeLabel(16, QStringLiteral("Init Wait : "), txtInitWait), 2, 2);
+    grid->addWidget(makeLabel(16, QStringLiteral("Init Wait : "), txtInitWait, QStringLiteral("initial wait in ms")), 2, 2);
     grid->addWidget(txtInitWait, 2, 3);
-    grid->addWidget(makeLabel(17, QStringLiteral("Exec TO : "), txtExecTimeout), 3, 0);
+    grid->addWidget(makeLabel(17, QStringLiteral("Exec TO : "), txtExecTimeout, QStringLiteral("execute timeout in ms")), 3, 0);
     grid->addWidget(txtExecTimeout, 3, 1);
     grid->addWidget(chkClient, 4, 0, 1, 4);
     auto *buttons = new QHBoxLayout;
@@ -213,20 +240,22 @@ QWidget *frmMain::buildConfigFrame()
     chkEnable = new QCheckBox(QStringLiteral("Enabled"), frame);
     chkEnable->setObjectName(QStringLiteral("chkEnable"));
     chkEnable->setChecked(true);
-    txtDbl = makeTextBox(QStringLiteral("txtDbl"), QStringLiteral("1000"), QStringLiteral("Double-click speed"));
+    txtDbl = makeTextBox(QStringLiteral("txtDbl"), QStringLiteral("1000"));
     cmdSetDblClick = makeButton(QStringLiteral("cmdSetDblClick"), QStringLiteral("Put"));
+    cmdSetDblClick->setAccessibleName(QStringLiteral("Put double-click speed"));
     cmdSetDblClick->setEnabled(false);
-    txtPressHold = makeTextBox(QStringLiteral("txtPressHold"), QStringLiteral("1000"), QStringLiteral("Press-and-hold time"));
+    txtPressHold = makeTextBox(QStringLiteral("txtPressHold"), QStringLiteral("1000"));
     cmdSetPressHold = makeButton(QStringLiteral("cmdSetPressHold"), QStringLiteral("Put"));
+    cmdSetPressHold->setAccessibleName(QStringLiteral("Put press-and-hold time"));
     cmdSetPressHold->setEnabled(false);
 
     auto *grid = new QGridLayout(frame);
     compact(grid);
     grid->addWidget(chkEnable, 0, 0, 1, 3);
-    grid->addWidget(makeLabel(4, QStringLiteral("DblClick : "), txtDbl), 1, 0);
+    grid->addWidget(makeLabel(4, QStringLiteral("DblClick : "), txtDbl, QStringLiteral("double-click speed in ms")), 1, 0);
     grid->addWidget(txtDbl, 1, 1);
     grid->addWidget(cmdSetDblClick, 1, 2);
-    grid->addWidget(makeLabel(3, QStringLiteral("PressHold : "), txtPressHold), 2, 0);
+    grid->addWidget(makeLabel(3, QStringLiteral("PressHold : "), txtPressHold, QStringLiteral("press-and-hold time in ms")), 2, 0);
     grid->addWidget(txtPressHold, 2, 1);
     grid->addWidget(cmdSetPressHold, 2, 2);
     return frame;
@@ -256,18 +285,21 @@ QWidget *frmMain::buildOutputPanel()
     chkInfi = new QCheckBox(QStringLiteral("Infinite"), panel);
     chkInfi->setObjectName(QStringLiteral("chkInfi"));
     cmdGetKeyState = makeButton(QStringLiteral("cmdGetKeyState"), QStringLiteral("GetKeyState"));
-    txtTime = makeTextBox(QStringLiteral("txtTime"), QStringLiteral("1000"), QStringLiteral("Beep time in milliseconds"));
-    txtLED = makeTextBox(QStringLiteral("txtLED"), QStringLiteral("1"), QStringLiteral("LED number"));
+    txtTime = makeTextBox(QStringLiteral("txtTime"), QStringLiteral("1000"));
+    txtLED = makeTextBox(QStringLiteral("txtLED"), QStringLiteral("1"));
     const std::array<QString, 8> captions = {QStringLiteral("Beep"), QStringLiteral("On"),  QStringLiteral("Off"),
                                              QStringLiteral("Flash"), QStringLiteral("Set"), QStringLiteral("Set"),
                                              QStringLiteral("On"),   QStringLiteral("Off")};
     for (size_t i = 0; i < cmdTp.size(); ++i)
         cmdTp[i] = makeButton(QStringLiteral("cmdTp(%1)").arg(i), captions[i]);
-    cmdTp[1]->setAccessibleName(QStringLiteral("LED On"));
-    cmdTp[2]->setAccessibleName(QStringLiteral("LED Off"));
-    cmdTp[3]->setAccessibleName(QStringLiteral("LED Flash"));
-    cmdTp[6]->setAccessibleName(QStringLiteral("Backlight On"));
-    cmdTp[7]->setAccessibleName(QStringLiteral("Backlight Off"));
+    // Captions that repeat across groups get their group in the name, after the caption.
+    cmdTp[1]->setAccessibleName(QStringLiteral("On, LED"));
+    cmdTp[2]->setAccessibleName(QStringLiteral("Off, LED"));
+    cmdTp[3]->setAccessibleName(QStringLiteral("Flash, LED"));
+    cmdTp[4]->setAccessibleName(QStringLiteral("Set KeyState"));
+    cmdTp[5]->setAccessibleName(QStringLiteral("Set PanelState"));
+    cmdTp[6]->setAccessibleName(QStringLiteral("On, Backlight"));
+    cmdTp[7]->setAccessibleName(QStringLiteral("Off, Backlight"));
 
     txtTime->setMaximumWidth(90);
     txtLED->setMaximumWidth(90);
@@ -275,10 +307,10 @@ QWidget *frmMain::buildOutputPanel()
     compact(grid);
     grid->addWidget(chkInfi, 0, 0, 1, 2);
     grid->addWidget(cmdGetKeyState, 0, 2, 1, 2);
-    grid->addWidget(makeLabel(1, QStringLiteral("Time (ms) : "), txtTime), 1, 0);
+    grid->addWidget(makeLabel(1, QStringLiteral("Time (ms) : "), txtTime, QStringLiteral("beep time")), 1, 0);
     grid->addWidget(txtTime, 1, 1, 1, 2);
     grid->addWidget(cmdTp[0], 1, 3);
-    grid->addWidget(makeLabel(2, QStringLiteral("LED No. : "), txtLED), 2, 0);
+    grid->addWidget(makeLabel(2, QStringLiteral("LED No. : "), txtLED, QStringLiteral("LED number")), 2, 0);
     grid->addWidget(txtLED, 2, 1, 1, 2);
     grid->addWidget(cmdTp[1], 3, 1);
     grid->addWidget(cmdTp[2], 3, 2);
@@ -299,15 +331,14 @@ QWidget *frmMain::buildInputPanel()
     auto *keyRow = new QHBoxLayout;
     keyRow->setSpacing(2);
     for (size_t k = 0; k < txtKeyState.size(); ++k) {
-        txtKeyState[k] = makeTextBox(QStringLiteral("txtKeyState(%1)").arg(k), QStringLiteral("0"),
-                                     QStringLiteral("Key state word %1").arg(k));
+        txtKeyState[k] = makeTextBox(QStringLiteral("txtKeyState(%1)").arg(k), QStringLiteral("0"));
         txtKeyState[k]->setMinimumWidth(10);
         keyRow->addWidget(txtKeyState[k]);
     }
     chkTouch = new QCheckBox(QStringLiteral("Touch"), panel);
     chkTouch->setObjectName(QStringLiteral("chkTouch"));
-    txtPanelX = makeTextBox(QStringLiteral("txtPanelX"), QStringLiteral("1"), QStringLiteral("Panel X"));
-    txtPanelY = makeTextBox(QStringLiteral("txtPanelY"), QStringLiteral("1"), QStringLiteral("Panel Y"));
+    txtPanelX = makeTextBox(QStringLiteral("txtPanelX"), QStringLiteral("1"));
+    txtPanelY = makeTextBox(QStringLiteral("txtPanelY"), QStringLiteral("1"));
 
     auto *layout = new QGridLayout(panel);
     compact(layout);
@@ -316,11 +347,13 @@ QWidget *frmMain::buildInputPanel()
     layout->addWidget(cmdTp[4], 2, 4, 1, 2);
     layout->addWidget(makeLabel(12, QStringLiteral("PanelState : "), chkTouch), 3, 0, 1, 6);
     layout->addWidget(chkTouch, 4, 0);
-    layout->addWidget(makeLabel(13, QStringLiteral("X : "), txtPanelX), 4, 1);
+    layout->addWidget(makeLabel(13, QStringLiteral("X : "), txtPanelX, QStringLiteral("touch panel position")), 4, 1);
     layout->addWidget(txtPanelX, 4, 2);
-    layout->addWidget(makeLabel(14, QStringLiteral("Y : "), txtPanelY), 4, 3);
+    layout->addWidget(makeLabel(14, QStringLiteral("Y : "), txtPanelY, QStringLiteral("touch panel position")), 4, 3);
     layout->addWidget(txtPanelY, 4, 4, 1, 2);
     layout->addWidget(cmdTp[5], 5, 4, 1, 2);
+    for (size_t k = 0; k < txtKeyState.size(); ++k)
+        txtKeyState[k]->setAccessibleName(QStringLiteral("KeyState %1").arg(k));
     return panel;
 }
 

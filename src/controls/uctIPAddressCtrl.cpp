@@ -2,6 +2,7 @@
 
 #include "controls/twips.h"
 
+#include <QAccessibleWidget>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -18,6 +19,26 @@ int mulDiv(int a, int b, int c)
     const qint64 half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
+// The control as a group whose value is the dotted address; its four fields are its children.
+class IpAddressAccessible : public QAccessibleWidget
+{
+public:
+    explicit IpAddressAccessible(uctIPAddressCtrl *control) : QAccessibleWidget(control, QAccessible::Grouping) {}
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<const uctIPAddressCtrl *>(widget())->dottedAddress();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("uctIPAddressCtrl"))
+        if (auto *control = qobject_cast<uctIPAddressCtrl *>(object))
+            return new IpAddressAccessible(control);
+    return nullptr;
+}
 } // namespace
 
 uctIPAddressCtrl::uctIPAddressCtrl(QWidget *parent) : QWidget(parent)
@@ -29,6 +50,8 @@ uctIPAddressCtrl::~uctIPAddressCtrl() = default;
 
 void uctIPAddressCtrl::UserControl_Initialize()
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(accessibleInstalled);
     setFixedSize(controls::twipsSize(SurfaceWidthTwips, SurfaceHeightTwips));
     m_addressWindow = new IPAddressEdit(this);
     m_addressWindow->setObjectName(QStringLiteral("addressWindow"));
@@ -60,6 +83,20 @@ void uctIPAddressCtrl::GetIPAddress(quint8 &byFirst, quint8 &bySecond, quint8 &b
     byThird = static_cast<quint8>((packed >> 8) & 0xFFu);
     bySecond = static_cast<quint8>((packed >> 16) & 0xFFu);
     byFirst = static_cast<quint8>((packed >> 24) & 0xFFu);
+}
+
+QString uctIPAddressCtrl::dottedAddress() const
+{
+    quint8 first = 0, second = 0, third = 0, fourth = 0;
+    GetIPAddress(first, second, third, fourth);
+    return QStringLiteral("%1.%2.%3.%4").arg(first).arg(second).arg(third).arg(fourth);
+}
+
+void uctIPAddressCtrl::setCaption(const QString &caption, const QString &explanation)
+{
+    setAccessibleName(QStringLiteral("%1 (%2)").arg(caption, explanation));
+    for (int i = 0; i < IPAddressEdit::FieldCount; ++i)
+        m_addressWindow->field(i)->setAccessibleName(QStringLiteral("%1, field %2 of %3").arg(caption).arg(i + 1).arg(IPAddressEdit::FieldCount));
 }
 
 void uctIPAddressCtrl::SetFieldRange(qint32 lIndex, quint8 byMax, quint8 byMin)

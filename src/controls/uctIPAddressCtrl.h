@@ -26,6 +26,10 @@ public:
     void SetFieldFocus(qint32 intIndex);
     void Clear();
     [[nodiscard]] bool IsBlank() const;
+    // "192.168.0.1"; blank fields read 0. Screen readers hear it as the control's value.
+    [[nodiscard]] QString dottedAddress() const;
+    // Names the control and its four fields after the caption a sighted user reads beside it.
+    void setCaption(const QString &caption, const QString &explanation);
 
     [[nodiscard]] bool Enabled() const;
     void SetEnabled(bool bEnabled);

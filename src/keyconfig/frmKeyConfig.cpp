@@ -6,12 +6,14 @@
 #include "keyconfig/virtualkeys.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <map>
 
 using controls::twips;
 using namespace keyconfig;
@@ -84,6 +86,57 @@ frmKeyConfig::frmKeyConfig(QWidget *parent) : QDialog(parent)
 
 frmKeyConfig::~frmKeyConfig() = default;
 
+namespace {
+// "Teach Check : " -> "Teach Check".
+QString captionWords(const char *caption)
+{
+    QString words = QString::fromUtf8(caption).trimmed();
+    if (words.endsWith(QLatin1Char(':')))
+        words = words.chopped(1).trimmed();
+    return words;
+}
+
+// A box's accessible name: its caption's words first, then what a symbol says or which column it is in, then
+// "key", so that the "OK" key box is not taken for the OK button.
+QString keyBoxName(const QString &words, Column column)
+{
+    static const std::pair<const char *, const char *> Arrows[] = {
+        {"↑", "Up arrow"}, {"↓", "Down arrow"}, {"←", "Left arrow"}, {"→", "Right arrow"}};
+    for (const auto &[symbol, name] : Arrows) {
+        if (words == QString::fromUtf8(symbol))
+            return words + QLatin1Char(' ') + QLatin1String(name) + QStringLiteral(" key");
+    }
+    if (column == Column::Minus)
+        return words + QStringLiteral(" − key");
+    if (column == Column::Plus)
+        return words + QStringLiteral(" + key");
+    return words + QStringLiteral(" key");
+}
+
+// What a box is bound to, for a screen reader: the box itself goes blank while it waits for a key.
+QString bindingDescription(qint16 value)
+{
+    if (value == 0)
+        return QStringLiteral("No key bound");
+    const auto bits = static_cast<quint16>(value);
+    QString text = QStringLiteral("Bound to key code %1").arg(bits & 0xFF);
+    if (const int key = qtKeyFor(bits & 0xFF))
+        text += QStringLiteral(" (%1)").arg(QKeySequence(key).toString(QKeySequence::NativeText));
+    const QString shown = displayText(value);
+    if (shown.contains(QLatin1Char('[')))
+        text += QStringLiteral(", shown as \"%1\"").arg(shown);
+    return text;
+}
+} // namespace
+
+void frmKeyConfig::describeBindings()
+{
+    for (const auto &[element, box] : txtConfig) {
+        const std::optional<int> slot = slotOfBox(element);
+        box->setAccessibleDescription(slot ? bindingDescription(m_keyMap.slot(*slot)) : QString());
+    }
+}
+
 void frmKeyConfig::buildControls()
 {
     setObjectName(QStringLiteral("frmKeyConfig"));
@@ -102,6 +155,7 @@ void frmKeyConfig::buildControls()
     const int stripHeight = SSTab1->tabBar()->sizeHint().height();
 
     int labelIndex = 0;
+    std::map<int, QString> rowCaptions; // by element
     auto place = [stripHeight](QWidget *widget, const QRect &rect) {
         widget->setGeometry(rect.translated(0, -stripHeight));
     };
@@ -133,7 +187,8 @@ void frmKeyConfig::buildControls()
             label->setBuddy(edit);
             place(label, twips(geometry.labelLeft, box.top + CaptionOffset, geometry.labelWidth, CaptionHeight));
             controls::fitCaption(label);
-            edit->setAccessibleName(label->text().trimmed());
+            rowCaptions[box.element] = captionWords(box.caption);
+            edit->setAccessibleName(keyBoxName(rowCaptions[box.element], box.column));
         }
         txtConfig[box.element] = edit;
         connect(edit, &CaptureBox::gotFocus, this, &frmKeyConfig::txtConfig_GotFocus);
@@ -144,7 +199,7 @@ void frmKeyConfig::buildControls()
     // The "+" boxes share the caption of their row; name them for screen readers too.
     for (const KeyBox &box : KeyBoxes) {
         if (!box.caption)
-            txtConfig[box.element]->setAccessibleName(txtConfig[box.element - 1]->accessibleName() + QStringLiteral(" +"));
+            txtConfig[box.element]->setAccessibleName(keyBoxName(rowCaptions[box.element - 1], box.column));
     }
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -199,6 +254,7 @@ void frmKeyConfig::Form_Load()
         box->setText(m_captureText);
     }
     m_captureText.clear();
+    describeBindings();
 }
 
 void frmKeyConfig::txtConfig_GotFocus(int Index)
@@ -220,6 +276,7 @@ void frmKeyConfig::txtConfig_KeyDown(int Index, int KeyCode, int Shift)
     const qint16 binding = bindingFor(KeyCode, Shift);
     m_keyMap.setSlot(*slot, binding);
     m_captureText = displayText(binding);
+    describeBindings();
 }
 
 void frmKeyConfig::txtConfig_KeyUp(int Index)

@@ -56,6 +56,8 @@ protected:
 
 private:
     void buildControls();
+    // Each box's accessible description says what its slot is bound to now.
+    void describeBindings();
     void Form_Load();
     // The key map slot a box edits, from its Tag; nothing when the Tag is not a usable number.
     [[nodiscard]] std::optional<int> slotOfBox(int element) const;

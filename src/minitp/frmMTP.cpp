@@ -67,6 +67,7 @@ void frmMTP::buildControls()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twips(210, 360, 945, 165));
     Label1->setBuddy(cmbCommand);
+    cmbCommand->setAccessibleName(QStringLiteral("Command"));
     controls::fitCaption(Label1);
     for (int k = 0; k < minitp::ParameterCount; ++k) {
         auto *box = new QLineEdit(Frame1);
@@ -77,7 +78,7 @@ void frmMTP::buildControls()
         label->setGeometry(twips(210, 750 + 360 * k, 945, 165));
         label->setBuddy(box);
         controls::fitCaption(label);
-        box->setAccessibleName(QStringLiteral("Parameter %1").arg(k + 1));
+        box->setAccessibleName(QStringLiteral("Para%1, parameter %1").arg(k + 1));
         txtPara[static_cast<size_t>(k)] = box;
         Label2[static_cast<size_t>(k)] = label;
     }
