@@ -8,11 +8,51 @@
 #include "tavlox/wirelinks.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QScreen>
 
+namespace {
+// The options; `simulated` is the one the program acts on.
+void describeOptions(QCommandLineParser &parser, const QCommandLineOption &simulated)
+{
+    parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(simulated);
+}
+
+// --help and --version answer on any terminal, before a window system is needed.
+bool answerWithoutDisplay(int argc, char *argv[], const QCommandLineOption &simulated)
+{
+    QStringList arguments;
+    bool asked = false;
+    for (int k = 0; k < argc; ++k) {
+        arguments << QString::fromLocal8Bit(argv[k]);
+        for (const char *flag : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            asked = asked || (k > 0 && arguments.last() == QLatin1String(flag));
+    }
+    if (!asked)
+        return false;
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zandorex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
+    QCommandLineParser parser;
+    describeOptions(parser, simulated);
+    parser.process(core); // prints and exits
+    return true;
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    const QCommandLineOption simulated(QStringLiteral("simulated-pendant"),
+                                       QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, "
+                                                      "whatever its Port or UDP option says, and show that pendant. Without it, Open "
+                                                      "reaches the pendant on the serial port or UDP addresses of the "
+                                                      "connection settings."));
+    if (answerWithoutDisplay(argc, argv, simulated))
+        return 0;
     QApplication app(argc, argv);
     // The program's name titles its message boxes. No display name is set: the platform would append it to
     // every window caption ("DrawMTP — Zandorex"), and the captions are exactly the windows' own.
@@ -20,15 +60,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption simulated(QStringLiteral("simulated-pendant"),
-                                       QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, "
-                                                      "whatever its Port or UDP option says, and show that pendant. Without it, Open "
-                                                      "reaches the pendant on the serial port or UDP addresses of the "
-                                                      "connection settings."));
-    parser.addOption(simulated);
+    describeOptions(parser, simulated);
     parser.process(app);
 
     frmMain window;
