@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zandorex needs to build, test and run, where they are missing.
+# Arguments name further packages a caller needs (scripts/package.sh adds the packaging tools).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,8 @@ packages=(
     fonts-noto-cjk             # the Japanese captions
     xvfb xauth                 # a display for machines without one
     socat                      # serial-line pairs for the link tests
+    desktop-file-utils appstream man-db   # the installed tree's check: desktop entries, metainfo, manuals
+    "$@"
 )
 
 missing=()
