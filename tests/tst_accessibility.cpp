@@ -114,6 +114,7 @@ private Q_SLOTS:
     void ipAddressControlsExposeTheirAddress();
     void tabFollowsTheLayoutOfTheMainWindow();
     void keyBoxesDescribeTheirBinding();
+    void tabReachesEveryControlOfTheDialogs();
 
 private:
     QTemporaryDir m_dir;
@@ -218,6 +219,32 @@ void TestAccessibility::keyBoxesDescribeTheirBinding()
     QCOMPARE(up->text(), QString());
     QCOMPARE(QAccessible::queryAccessibleInterface(up)->text(QAccessible::Description),
              QStringLiteral("Bound to key code 40 (Down), shown as \"40 + [S]\""));
+}
+
+void TestAccessibility::tabReachesEveryControlOfTheDialogs()
+{
+    auto unreached = [](QWidget *window, QWidget *first) {
+        QStringList missing;
+        const QStringList visited = tabOrder(first);
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (isInteractive(widget) && widget->isVisibleTo(window) && widget->isEnabled() &&
+                (widget->focusPolicy() & Qt::TabFocus) && !visited.contains(widget->objectName()))
+                missing << widget->objectName();
+        }
+        return missing;
+    };
+    frmMTP editor;
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(unreached(&editor, child<QWidget>(&editor, QStringLiteral("lstCommands"))), QStringList());
+    frmKeyConfig keys;
+    keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&keys));
+    auto *tabs = child<QTabWidget>(&keys, QStringLiteral("SSTab1"));
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QCOMPARE(unreached(&keys, tabs), QStringList());
+    }
 }
 
 QTEST_MAIN(TestAccessibility)
