@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 // The options; `simulated` is the one the program acts on.
@@ -25,14 +27,13 @@ void describeOptions(QCommandLineParser &parser, const QCommandLineOption &simul
 // --help and --version answer on any terminal, before a window system is needed.
 bool answerWithoutDisplay(int argc, char *argv[], const QCommandLineOption &simulated)
 {
-    QStringList arguments;
-    bool asked = false;
-    for (int k = 0; k < argc; ++k) {
-        arguments << QString::fromLocal8Bit(argv[k]);
+    const auto asks = [](const char *argument) {
         for (const char *flag : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            asked = asked || (k > 0 && arguments.last() == QLatin1String(flag));
-    }
-    if (!asked)
+            if (std::strcmp(argument, flag) == 0)
+                return true;
+        return false;
+    };
+    if (std::none_of(argv + 1, argv + argc, asks))
         return false;
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zandorex"));

@@ -1,6 +1,7 @@
 // Builds the main window's controls: captions, default texts, containers and start states.
 #include "frmMain.h"
 
+#include "controls/captionfit.h"
 #include "controls/propertybag.h"
 #include "controls/twips.h"
 #include "controls/uctIPAddressCtrl.h"
@@ -56,13 +57,11 @@ QLabel *frmMain::makeLabel(int index, const QString &caption, QWidget *buddy, co
         return label;
     label->setBuddy(buddy);
     // A field is named by the caption beside it, its words first (what voice control users say), then what the
-    // abbreviation stands for. A button keeps its own caption as its name.
-    QString words = caption.trimmed();
-    if (words.endsWith(QLatin1Char(':')))
-        words = words.chopped(1).trimmed();
+    // abbreviation stands for. A button keeps its own caption as its name, a field already named its name.
+    const QString words = controls::captionWords(caption);
     if (auto *address = qobject_cast<uctIPAddressCtrl *>(buddy))
         address->setCaption(words, explanation);
-    else if (!qobject_cast<QAbstractButton *>(buddy))
+    else if (!qobject_cast<QAbstractButton *>(buddy) && buddy->accessibleName().isEmpty())
         buddy->setAccessibleName(explanation.isEmpty() ? words : words + QStringLiteral(", ") + explanation);
     return label;
 }
@@ -191,12 +190,10 @@ QWidget *frmMain::buildEngineFrame()
     cmbMouseMode = new QComboBox(frame);
     cmbMouseMode->setObjectName(QStringLiteral("cmbMouseMode"));
     cmbMouseMode->addItems({QStringLiteral("OnMessage Event"), QStringLiteral("Mouse Event")});
-    cmbMouseMode->setAccessibleName(QStringLiteral("Mouse"));
     cmbKeyboardMode = new QComboBox(frame);
     cmbKeyboardMode->setObjectName(QStringLiteral("cmbKeyboardMode"));
     cmbKeyboardMode->addItems(
         {QStringLiteral("OnMessage Event"), QStringLiteral("Key Event [default]"), QStringLiteral("Key Event [vkey.dat]")});
-    cmbKeyboardMode->setAccessibleName(QStringLiteral("Keyboard"));
     txtTPLessInt = makeTextBox(QStringLiteral("txtTPLessInt"), QStringLiteral("10000"));
     txtInitWait = makeTextBox(QStringLiteral("txtInitWait"), QStringLiteral("3000"));
     txtExecTimeout = makeTextBox(QStringLiteral("txtExecTimeout"), QStringLiteral("500"));
@@ -332,6 +329,7 @@ QWidget *frmMain::buildInputPanel()
     keyRow->setSpacing(2);
     for (size_t k = 0; k < txtKeyState.size(); ++k) {
         txtKeyState[k] = makeTextBox(QStringLiteral("txtKeyState(%1)").arg(k), QStringLiteral("0"));
+        txtKeyState[k]->setAccessibleName(QStringLiteral("KeyState %1").arg(k));
         txtKeyState[k]->setMinimumWidth(10);
         keyRow->addWidget(txtKeyState[k]);
     }
@@ -352,8 +350,6 @@ QWidget *frmMain::buildInputPanel()
     layout->addWidget(makeLabel(14, QStringLiteral("Y : "), txtPanelY, QStringLiteral("touch panel position")), 4, 3);
     layout->addWidget(txtPanelY, 4, 4, 1, 2);
     layout->addWidget(cmdTp[5], 5, 4, 1, 2);
-    for (size_t k = 0; k < txtKeyState.size(); ++k)
-        txtKeyState[k]->setAccessibleName(QStringLiteral("KeyState %1").arg(k));
     return panel;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Captions placed at fixed positions: one wider than its place gets a smaller font rather than being cut off.
+// Also the words of a caption, which name the field it stands beside.
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -12,6 +13,15 @@ inline void fitCaption(QLabel *label)
         font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
     }
+}
+
+// "Exec TO : " -> "Exec TO".
+inline QString captionWords(const QString &caption)
+{
+    QString words = caption.trimmed();
+    if (words.endsWith(QLatin1Char(':')))
+        words = words.chopped(1).trimmed();
+    return words;
 }
 
 } // namespace controls

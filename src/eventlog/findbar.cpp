@@ -95,11 +95,6 @@ void FindBar::close()
     m_view.setFocus(Qt::OtherFocusReason);
 }
 
-QString FindBar::text() const
-{
-    return m_text->text();
-}
-
 QString FindBar::status() const
 {
     return m_status->text();

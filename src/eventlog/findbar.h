@@ -27,10 +27,8 @@ public:
     void findNext() { startSearch(true, 1); }
     void findPrevious() { startSearch(false, -1); }
 
-    [[nodiscard]] QString text() const;
     // "" while nothing is to be said, otherwise what the last search found out (e.g. "No match").
     [[nodiscard]] QString status() const;
-    [[nodiscard]] bool searching() const { return m_search.isActive(); }
 
     // Places the bar over the bottom edge of the view's viewport.
     void place();

@@ -20,8 +20,6 @@ public:
     // Stops and keeps the old file.
     void cancel();
 
-    [[nodiscard]] qsizetype total() const { return m_total; }
-
 Q_SIGNALS:
     void progressed(qsizetype written, qsizetype total);
     void finished(bool saved, const QString &problem);

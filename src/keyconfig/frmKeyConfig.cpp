@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <map>
 
 using controls::twips;
 using namespace keyconfig;
@@ -87,15 +86,6 @@ frmKeyConfig::frmKeyConfig(QWidget *parent) : QDialog(parent)
 frmKeyConfig::~frmKeyConfig() = default;
 
 namespace {
-// "Teach Check : " -> "Teach Check".
-QString captionWords(const char *caption)
-{
-    QString words = QString::fromUtf8(caption).trimmed();
-    if (words.endsWith(QLatin1Char(':')))
-        words = words.chopped(1).trimmed();
-    return words;
-}
-
 // A box's accessible name: its caption's words first, then what a symbol says or which column it is in, then
 // "key", so that the "OK" key box is not taken for the OK button.
 QString keyBoxName(const QString &words, Column column)
@@ -122,9 +112,8 @@ QString bindingDescription(qint16 value)
     QString text = QStringLiteral("Bound to key code %1").arg(bits & 0xFF);
     if (const int key = qtKeyFor(bits & 0xFF))
         text += QStringLiteral(" (%1)").arg(QKeySequence(key).toString(QKeySequence::NativeText));
-    const QString shown = displayText(value);
-    if (shown.contains(QLatin1Char('[')))
-        text += QStringLiteral(", shown as \"%1\"").arg(shown);
+    if (const QString shown = displayText(value); shown != QString::number(bits & 0xFF))
+        text += QStringLiteral(", shown as \"%1\"").arg(shown); // with its modifiers
     return text;
 }
 } // namespace
@@ -155,7 +144,7 @@ void frmKeyConfig::buildControls()
     const int stripHeight = SSTab1->tabBar()->sizeHint().height();
 
     int labelIndex = 0;
-    std::map<int, QString> rowCaptions; // by element
+    QString rowWords; // a "+" box has no caption of its own: it shares the one of its row
     auto place = [stripHeight](QWidget *widget, const QRect &rect) {
         widget->setGeometry(rect.translated(0, -stripHeight));
     };
@@ -187,19 +176,14 @@ void frmKeyConfig::buildControls()
             label->setBuddy(edit);
             place(label, twips(geometry.labelLeft, box.top + CaptionOffset, geometry.labelWidth, CaptionHeight));
             controls::fitCaption(label);
-            rowCaptions[box.element] = captionWords(box.caption);
-            edit->setAccessibleName(keyBoxName(rowCaptions[box.element], box.column));
+            rowWords = controls::captionWords(label->text());
         }
+        edit->setAccessibleName(keyBoxName(rowWords, box.column));
         txtConfig[box.element] = edit;
         connect(edit, &CaptureBox::gotFocus, this, &frmKeyConfig::txtConfig_GotFocus);
         connect(edit, &CaptureBox::keyDown, this, &frmKeyConfig::txtConfig_KeyDown);
         connect(edit, &CaptureBox::keyUp, this, &frmKeyConfig::txtConfig_KeyUp);
         connect(edit, &QLineEdit::textChanged, this, [this, element = box.element] { txtConfig_Change(element); });
-    }
-    // The "+" boxes share the caption of their row; name them for screen readers too.
-    for (const KeyBox &box : KeyBoxes) {
-        if (!box.caption)
-            txtConfig[box.element]->setAccessibleName(keyBoxName(rowCaptions[box.element - 1], box.column));
     }
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
