@@ -128,19 +128,15 @@ void LogView::saveLog(const QString &path)
     progress->setAutoReset(false);
     progress->setValue(0);
     LogSaver *saver = m_saver;
-    auto cancelled = std::make_shared<bool>(false);
     connect(saver, &LogSaver::progressed, progress, [progress](qsizetype written, qsizetype total) {
         progress->setValue(total == 0 ? 1000 : static_cast<int>(written * 1000 / total));
     });
-    connect(progress, &QProgressDialog::canceled, saver, [saver, cancelled] {
-        *cancelled = true;
-        saver->cancel();
-    });
-    connect(saver, &LogSaver::finished, this, [this, saver, progress, path, cancelled](bool saved, const QString &problem) {
+    connect(progress, &QProgressDialog::canceled, saver, &LogSaver::cancel);
+    connect(saver, &LogSaver::finished, this, [this, saver, progress, path](bool saved, const QString &problem) {
         progress->hide();
         progress->deleteLater();
         saver->deleteLater();
-        if (!saved && !*cancelled) {
+        if (!saved && !progress->wasCanceled()) {
             auto *box = new QMessageBox(QMessageBox::Warning, tr("Save Log"),
                                         tr("The log could not be saved to %1.\n%2\nAn existing file of that name was left as it was.")
                                             .arg(QDir::toNativeSeparators(path), problem),
