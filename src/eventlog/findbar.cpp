@@ -146,7 +146,7 @@ void FindBar::startSearch(bool forward, int offset)
     const qsizetype rows = store.size();
     const qsizetype start = current < 0 ? (forward ? 0 : rows - 1) : current + offset;
     m_start = start; // one past either end when the search starts by wrapping round
-    m_from = ((start % rows) + rows) % rows;
+    m_from = start;  // the store's search wraps it into range
     m_left = rows;
     m_forward = forward;
     m_generation = store.generation();
