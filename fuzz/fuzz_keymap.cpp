@@ -1,7 +1,7 @@
 // Fuzzes loading and saving "vkey.dat": whatever the file holds, saving what was loaded keeps its first 256 bytes
 // (zero-padded where it is shorter) and every byte after them.
 #include "fuzzinput.h"
-#include "keyconfig/keymap.h"
+#include "keymap/keymap.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,17 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QFile file(path);
         require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(original) == original.size());
     }
-    keyconfig::LoadProblem problem = keyconfig::LoadProblem::Unreadable;
-    const keyconfig::KeyMap map = keyconfig::KeyMap::load(path, &problem);
-    require(problem == keyconfig::LoadProblem::None);
+    keymap::LoadProblem problem = keymap::LoadProblem::Unreadable;
+    const keymap::KeyMap map = keymap::KeyMap::load(path, &problem);
+    require(problem == keymap::LoadProblem::None);
     QString error;
     require(map.save(path, &error));
     QFile file(path);
     require(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
-    const QByteArray expected = original.size() >= keyconfig::FileSize
+    const QByteArray expected = original.size() >= keymap::FileSize
                                     ? original
-                                    : original + QByteArray(keyconfig::FileSize - original.size(), '\0');
+                                    : original + QByteArray(keymap::FileSize - original.size(), '\0');
     require(saved == expected);
     return 0;
 }

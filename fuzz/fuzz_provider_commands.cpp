@@ -4,7 +4,7 @@
 #include "cao/failure.h"
 #include "fuzzinput.h"
 #include "pendant/pendantdevice.h"
-#include "tavlox/drawingrules.h"
+#include "protocol/drawingrules.h"
 #include "tavlox/tavloxprovider.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Fuzzes the wire decoder and the serial frame reader with arbitrary bytes: nothing may crash, and whatever
 // decodes must encode back to the same bytes and decode to the same message.
-#include "tavlox/wireformat.h"
+#include "protocol/framing.h"
 
 #include <cstdlib>
 

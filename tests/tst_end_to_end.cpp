@@ -2,7 +2,7 @@
 #include "console/frmMain.h"
 #include "minitp/frmMTP.h"
 #include "pendant/pendantdevice.h"
-#include "pendant/pendantwindow.h"
+#include "pendantwindow/pendantwindow.h"
 #include "tavlox/tavloxprovider.h"
 #include "widgetdriver.h"
 

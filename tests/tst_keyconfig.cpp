@@ -280,7 +280,7 @@ void TestKeyConfig::failedSaveKeepsDialogOpen()
     const QByteArray before = fifo ? QByteArray() : fileBytes();
     frmKeyConfig dialog;
     if (fifo)
-        QCOMPARE(dialog.keyMap(), keyconfig::KeyMap()); // as for a file that cannot be read: nothing bound
+        QCOMPARE(dialog.keyMap(), keymap::KeyMap()); // as for a file that cannot be read: nothing bound
     dialog.show();
     QString message;
     whenModal<QMessageBox>([&](QMessageBox *box) {

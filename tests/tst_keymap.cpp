@@ -1,6 +1,6 @@
 // The key map file: defaults, loading, saving and the display text of a binding.
-#include "keyconfig/keymap.h"
-#include "keyconfig/virtualkeys.h"
+#include "keymap/keymap.h"
+#include "keymap/virtualkeys.h"
 #include "filesizelimit.h"
 
 #include <QDir>
@@ -10,7 +10,7 @@
 
 #include <sys/stat.h>
 
-using namespace keyconfig;
+using namespace keymap;
 
 namespace {
 QByteArray readAll(const QString &path)
@@ -62,7 +62,7 @@ void TestKeyMap::displayText()
 {
     QFETCH(int, value);
     QFETCH(QString, text);
-    QCOMPARE(keyconfig::displayText(static_cast<qint16>(value)), text);
+    QCOMPARE(keymap::displayText(static_cast<qint16>(value)), text);
 }
 
 void TestKeyMap::defaultsOfTheTable_data()

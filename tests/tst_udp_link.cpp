@@ -4,7 +4,7 @@
 #include "console/frmMain.h"
 #include "linkrig.h"
 #include "tavlox/tavloxprovider.h"
-#include "tavlox/wireformat.h"
+#include "protocol/wireformat.h"
 #include "udpconsole.h"
 
 #include <QComboBox>

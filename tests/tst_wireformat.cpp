@@ -1,5 +1,5 @@
 // The wire format both ends share: every message round-trips, and whatever is not a message is dropped.
-#include "tavlox/wireformat.h"
+#include "protocol/framing.h"
 
 #include <QTest>
 

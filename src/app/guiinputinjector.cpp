@@ -1,8 +1,8 @@
 #include "guiinputinjector.h"
 
-#include "keyconfig/keymap.h"
-#include "keyconfig/virtualkeys.h"
-#include "tavlox/protocol.h"
+#include "keymap/keymap.h"
+#include "keymap/virtualkeys.h"
+#include "protocol/protocol.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,20 +12,20 @@ GuiInputInjector::GuiInputInjector(QWidget *target) : m_target(target) {}
 
 void GuiInputInjector::key(int virtualKey, int modifierMask, bool down)
 {
-    const int qtKey = keyconfig::qtKeyFor(virtualKey);
+    const int qtKey = keymap::qtKeyFor(virtualKey);
     QWidget *receiver = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     if (!qtKey || !receiver)
         return;
     Qt::KeyboardModifiers modifiers;
-    if (modifierMask & keyconfig::ShiftMask)
+    if (modifierMask & keymap::ShiftMask)
         modifiers |= Qt::ShiftModifier;
-    if (modifierMask & keyconfig::CtrlMask)
+    if (modifierMask & keymap::CtrlMask)
         modifiers |= Qt::ControlModifier;
-    if (modifierMask & keyconfig::AltMask)
+    if (modifierMask & keymap::AltMask)
         modifiers |= Qt::AltModifier;
     QString text;
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z && !(modifierMask & (keyconfig::CtrlMask | keyconfig::AltMask)))
-        text = QChar(modifierMask & keyconfig::ShiftMask ? qtKey : qtKey - Qt::Key_A + 'a');
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z && !(modifierMask & (keymap::CtrlMask | keymap::AltMask)))
+        text = QChar(modifierMask & keymap::ShiftMask ? qtKey : qtKey - Qt::Key_A + 'a');
     else if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 && modifierMask == 0)
         text = QChar(qtKey);
     QApplication::postEvent(receiver, new QKeyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, modifiers, text));

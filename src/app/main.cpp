@@ -3,7 +3,7 @@
 #include "cao/provider.h"
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
-#include "pendant/pendantwindow.h"
+#include "pendantwindow/pendantwindow.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 

@@ -1,7 +1,8 @@
 // zandorex-pendant: the simulated pendant as a program of its own, reached across UDP or a serial line.
 #include "pendant/pendantdevice.h"
-#include "pendant/pendantwindow.h"
-#include "tavlox/wirelinks.h"
+#include "pendantwindow/pendantwindow.h"
+#include "wire/endpointbridge.h"
+#include "wire/wirechannel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,7 +3,7 @@
 #include "controls/captionfit.h"
 #include "controls/twips.h"
 #include "keyconfig/keylayout.h"
-#include "keyconfig/virtualkeys.h"
+#include "keymap/virtualkeys.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -16,6 +16,7 @@
 
 using controls::twips;
 using namespace keyconfig;
+using namespace keymap;
 
 namespace {
 constexpr int BoxWidth = 1305;

@@ -1,6 +1,6 @@
 #pragma once
 // The key configuration dialog: binds PC keys to pendant keys by capturing key presses, and saves "vkey.dat".
-#include "keyconfig/keymap.h"
+#include "keymap/keymap.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ public:
     explicit frmKeyConfig(QWidget *parent = nullptr);
     ~frmKeyConfig() override;
 
-    [[nodiscard]] const keyconfig::KeyMap &keyMap() const { return m_keyMap; }
+    [[nodiscard]] const keymap::KeyMap &keyMap() const { return m_keyMap; }
 
     void txtConfig_GotFocus(int Index);
     void txtConfig_KeyDown(int Index, int KeyCode, int Shift);
@@ -62,7 +62,7 @@ private:
     // The key map slot a box edits, from its Tag; nothing when the Tag is not a usable number.
     [[nodiscard]] std::optional<int> slotOfBox(int element) const;
 
-    keyconfig::KeyMap m_keyMap;
+    keymap::KeyMap m_keyMap;
     QString m_captureText;
     QTabWidget *SSTab1 = nullptr;
     std::map<int, keyconfig::CaptureBox *> txtConfig;

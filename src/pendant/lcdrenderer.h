@@ -1,6 +1,6 @@
 #pragma once
 // The simulated pendant's LCD: an image on which MiniTP drawings are rendered, with the drawing state they change.
-#include "tavlox/drawingrules.h"
+#include "protocol/drawingrules.h"
 
 #include <QImage>
 #include <QPainter>

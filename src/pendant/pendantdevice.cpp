@@ -1,6 +1,6 @@
 #include "pendantdevice.h"
 
-#include "tavlox/drawingrules.h"
+#include "protocol/drawingrules.h"
 
 namespace pendant {
 

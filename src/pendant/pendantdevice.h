@@ -1,7 +1,7 @@
 #pragma once
 // The simulated pendant: LEDs, backlight, beeper, LCD and keys, answering the provider like a real one would.
 #include "pendant/lcdrenderer.h"
-#include "tavlox/protocol.h"
+#include "protocol/protocol.h"
 
 #include <QTimer>
 #include <array>

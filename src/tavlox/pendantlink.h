@@ -1,6 +1,6 @@
 #pragma once
 // How the provider reaches a pendant: sends requests and hears replies and input. One implementation per link.
-#include "tavlox/protocol.h"
+#include "protocol/protocol.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "cao/failure.h"
 #include "cao/status.h"
-#include "tavlox/drawingrules.h"
+#include "protocol/drawingrules.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -105,15 +105,15 @@ TavloxSession::TavloxSession(ConnectionOptions options, std::unique_ptr<PendantL
     : m_options(std::move(options)), m_link(std::move(link)), m_sink(sink), m_injector(injector)
 {
     if (m_options.keyboardMode == 1)
-        m_keyMap = keyconfig::KeyMap::defaults();
+        m_keyMap = keymap::KeyMap::defaults();
     else if (m_options.keyboardMode == 2) {
-        keyconfig::LoadProblem problem = keyconfig::LoadProblem::None;
-        m_keyMap = keyconfig::KeyMap::load(QString::fromLatin1(keyconfig::FileName), &problem);
+        keymap::LoadProblem problem = keymap::LoadProblem::None;
+        m_keyMap = keymap::KeyMap::load(QString::fromLatin1(keymap::FileName), &problem);
         // A FIFO or device in its place is refused rather than read: reading one could wait for ever.
-        if (problem == keyconfig::LoadProblem::NotRegularFile)
+        if (problem == keymap::LoadProblem::NotRegularFile)
             throw cao::Failure(cao::status::InvalidArgument,
                                QStringLiteral("KeyboardMode=2: \"%1\" in %2 is not a regular file")
-                                   .arg(QLatin1String(keyconfig::FileName), QDir::currentPath()));
+                                   .arg(QLatin1String(keymap::FileName), QDir::currentPath()));
     }
     for (const VariableRule &rule : variableRules())
         m_variables.insert(QString::fromLatin1(rule.name).toLower(), rule.initial);
@@ -395,12 +395,12 @@ void TavloxSession::onInput(const Input &input)
             m_sink.raise(down ? KeyDown : KeyUp, cao::Value::i4(input.key));
             if (down)
                 m_sink.raise(KeyPress, cao::Value::i4(input.key));
-        } else if (m_injector && input.key >= 0 && input.key < keyconfig::SlotCount) {
+        } else if (m_injector && input.key >= 0 && input.key < keymap::SlotCount) {
             const auto binding = static_cast<quint16>(m_keyMap.slot(input.key));
             if (binding != 0) {
-                const int mask = ((binding & keyconfig::ShiftBit) ? keyconfig::ShiftMask : 0) |
-                                 ((binding & keyconfig::CtrlBit) ? keyconfig::CtrlMask : 0) |
-                                 ((binding & keyconfig::AltBit) ? keyconfig::AltMask : 0);
+                const int mask = ((binding & keymap::ShiftBit) ? keymap::ShiftMask : 0) |
+                                 ((binding & keymap::CtrlBit) ? keymap::CtrlMask : 0) |
+                                 ((binding & keymap::AltBit) ? keymap::AltMask : 0);
                 m_injector->key(binding & 0xFF, mask, down);
             }
         }

@@ -1,7 +1,7 @@
 #pragma once
 // One Tavlox controller: its variables, its commands to the pendant and the messages it raises.
 #include "cao/provider.h"
-#include "keyconfig/keymap.h"
+#include "keymap/keymap.h"
 #include "tavlox/gestures.h"
 #include "tavlox/inputinjector.h"
 #include "tavlox/options.h"
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<PendantLink> m_link;
     cao::MessageSink &m_sink;
     InputInjector *m_injector;
-    keyconfig::KeyMap m_keyMap;
+    keymap::KeyMap m_keyMap;
     QHash<QString, cao::Value> m_variables; // the seven touch-panel variables by lower-case name
     QStringList m_added;
     GestureRecognizer m_gestures;

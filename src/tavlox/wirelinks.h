@@ -1,26 +1,13 @@
 #pragma once
-// The provider's links across a real line (UDP, serial), and the pendant's end of the same line.
+// The provider's links across a real line (UDP, serial).
 #include "tavlox/options.h"
 #include "tavlox/pendantlink.h"
-#include "tavlox/wirechannel.h"
+#include "wire/recentids.h"
+#include "wire/wirechannel.h"
 
-#include <array>
 #include <memory>
 
 namespace tavlox {
-
-// Remembers the last few ids seen, so that a repeated datagram is recognised and not acted on twice.
-class RecentIds
-{
-public:
-    // True when the id is new (and remembers it).
-    bool admit(quint32 id);
-
-private:
-    std::array<quint32, 64> m_ids{};
-    std::size_t m_filled = 0;
-    std::size_t m_next = 0;
-};
 
 // A pendant link over a wire channel: requests out, replies and input in.
 class WireLink : public PendantLink
@@ -59,21 +46,5 @@ public:
 
 // The link an option string names.
 [[nodiscard]] std::unique_ptr<PendantLink> makeWireLink(const ConnectionOptions &options);
-
-// The pendant's end: hands requests arriving on a channel to a pendant and sends back its replies and input.
-class EndpointBridge : public QObject
-{
-    Q_OBJECT
-public:
-    EndpointBridge(WireChannel &channel, PendantEndpoint &endpoint, QObject *parent = nullptr);
-
-private:
-    void onReceived(const wire::Message &message);
-
-    WireChannel &m_channel;
-    PendantEndpoint &m_endpoint;
-    RecentIds m_requests;
-    quint32 m_nextSequence;
-};
 
 } // namespace tavlox

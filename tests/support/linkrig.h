@@ -4,6 +4,7 @@
 #include "tavlox/options.h"
 #include "tavlox/pendantlink.h"
 #include "tavlox/wirelinks.h"
+#include "wire/endpointbridge.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-namespace keyconfig {
+namespace keymap {
 
 inline constexpr int SlotCount = 128;
 inline constexpr int FileSize = 2 * SlotCount;
@@ -54,4 +54,4 @@ private:
 // The slot value a key press stores: the key code with 0x100/0x200/0x400 for Shift/Ctrl/Alt in the mask.
 [[nodiscard]] qint16 bindingFor(int virtualKey, int modifierMask);
 
-} // namespace keyconfig
+} // namespace keymap

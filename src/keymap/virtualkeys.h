@@ -2,7 +2,7 @@
 // Qt key codes translated to the Windows virtual-key codes that "vkey.dat" stores (US keyboard layout).
 #include <Qt>
 
-namespace keyconfig {
+namespace keymap {
 
 inline constexpr int VK_SHIFT = 16;
 inline constexpr int VK_CONTROL = 17;
@@ -17,4 +17,4 @@ inline constexpr int VK_MENU = 18; // Alt
 // The 1/2/4 Shift/Ctrl/Alt mask of a key event's modifiers.
 [[nodiscard]] int modifierMaskFor(Qt::KeyboardModifiers modifiers);
 
-} // namespace keyconfig
+} // namespace keymap

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace keyconfig {
+namespace keymap {
 
 namespace {
 struct DefaultBinding
@@ -175,4 +175,4 @@ qint16 bindingFor(int virtualKey, int modifierMask)
     return static_cast<qint16>(value);
 }
 
-} // namespace keyconfig
+} // namespace keymap

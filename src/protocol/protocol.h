@@ -1,6 +1,7 @@
 #pragma once
 // What travels between the provider and a pendant: requests with their replies, and the pendant's own input.
 #include <QList>
+#include <array>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -15,6 +16,10 @@ inline constexpr int KeyStateWords = 8;
 inline constexpr int PendantKeyCount = 128;
 
 enum class RequestKind { Beep, Led, Backlight, SetKeyState, SetPanelState, GetKeyState, DrawMiniTP };
+inline constexpr int RequestKindCount = static_cast<int>(RequestKind::DrawMiniTP) + 1;
+// The names a request kind goes by: the provider's command names, as the trace and scripts show them.
+inline constexpr std::array<const char *, RequestKindCount> RequestKindNames = {
+    "Beep", "LED", "Backlight", "SetKeyState", "SetPanelState", "GetKeyState", "DrawMiniTP"};
 
 enum class LedMode { Off = 0, On = 1, Flash = 2 };
 
@@ -44,6 +49,12 @@ struct Reply
 };
 
 enum class InputKind { KeyDown, KeyUp, TouchDown, TouchMove, TouchUp, LcdText, Alive };
+inline constexpr int InputKindCount = static_cast<int>(InputKind::Alive) + 1;
+inline constexpr std::array<const char *, InputKindCount> InputKindNames = {
+    "KeyDown", "KeyUp", "TouchDown", "TouchMove", "TouchUp", "LcdText", "Alive"};
+
+[[nodiscard]] inline const char *nameOf(RequestKind kind) { return RequestKindNames[static_cast<size_t>(kind)]; }
+[[nodiscard]] inline const char *nameOf(InputKind kind) { return InputKindNames[static_cast<size_t>(kind)]; }
 
 struct Input
 {

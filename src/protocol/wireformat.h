@@ -1,7 +1,7 @@
 #pragma once
-// The bytes that carry requests, replies and pendant input across a real link, and the serial line's framing.
-// docs/wire-protocol.md describes the layout; this is the one encoder and decoder both ends use.
-#include "tavlox/protocol.h"
+// The bytes that carry requests, replies and pendant input across a real link (docs/wire-protocol.md): the one
+// encoder and decoder both ends use. The serial line wraps each message in a frame (framing.h).
+#include "protocol/protocol.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -20,7 +20,6 @@ inline constexpr int MaxNumbers = 255;
 inline constexpr int MaxDrawingItems = 65535;
 inline constexpr int MaxParameters = 5;
 
-enum class MessageType : quint8 { Request = 1, Reply = 2, Input = 3 };
 
 // An input's header carries a sequence number, so that a receiver can tell a repeated datagram from a new one.
 struct SequencedInput
@@ -30,6 +29,14 @@ struct SequencedInput
 };
 
 using Message = std::variant<Request, Reply, SequencedInput>;
+
+// The header's type byte: the message's place in Message, counted from 1.
+enum class MessageType : quint8 { Request = 1, Reply = 2, Input = 3 };
+inline constexpr int MessageTypeCount = static_cast<int>(std::variant_size_v<Message>);
+static_assert(std::is_same_v<std::variant_alternative_t<int(MessageType::Request) - 1, Message>, Request> &&
+              std::is_same_v<std::variant_alternative_t<int(MessageType::Reply) - 1, Message>, Reply> &&
+              std::is_same_v<std::variant_alternative_t<int(MessageType::Input) - 1, Message>, SequencedInput>);
+[[nodiscard]] inline MessageType typeOf(const Message &message) { return MessageType(message.index() + 1); }
 
 enum class DropReason { Truncated, Oversized, BadMagic, UnknownVersion, UnknownType, LengthMismatch, BadPayload, BadCrc,
                         BadStuffing };
@@ -45,34 +52,5 @@ struct Decoded
 [[nodiscard]] Decoded decode(QByteArrayView bytes);
 [[nodiscard]] QString describe(const Message &message);
 [[nodiscard]] QString describe(DropReason reason);
-
-// CRC-16/X-25 (the HDLC frame check sequence) over a frame's content.
-[[nodiscard]] quint16 frameCheck(QByteArrayView bytes);
-
-// Serial framing: 0x7E starts and ends a frame, 0x7D escapes a 0x7E or 0x7D inside it (the byte XOR 0x20), and
-// the message is followed by its CRC, big-endian. A receiver that meets noise loses at most the frame it hit.
-inline constexpr char FrameFlag = 0x7E;
-inline constexpr char FrameEscape = 0x7D;
-
-[[nodiscard]] QByteArray frame(QByteArrayView message);
-
-// Collects serial bytes and hands out whole frames' messages, or why a frame was dropped.
-class FrameReader
-{
-public:
-    struct Result
-    {
-        QList<Message> messages;
-        QList<DropReason> drops;
-    };
-    Result feed(QByteArrayView bytes);
-
-private:
-    void finishFrame(Result &result);
-
-    QByteArray m_frame;
-    bool m_escaped = false;
-    bool m_overflowed = false;
-};
 
 } // namespace tavlox::wire

@@ -6,9 +6,6 @@
 namespace tavlox::wire {
 
 namespace {
-constexpr int RequestKinds = 7; // Beep .. DrawMiniTP
-constexpr int InputKinds = 7;   // KeyDown .. Alive
-
 class Writer
 {
 public:
@@ -170,7 +167,7 @@ std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
     int kind = 0;
     if (!in.u8(kind))
         return std::nullopt;
-    if (kind >= RequestKinds) {
+    if (kind >= RequestKindCount) {
         reason = DropReason::UnknownType;
         return std::nullopt;
     }
@@ -213,7 +210,7 @@ std::optional<Message> readInput(Reader &in, quint32 id, DropReason &reason)
     int kind = 0;
     if (!in.u8(kind))
         return std::nullopt;
-    if (kind >= InputKinds) {
+    if (kind >= InputKindCount) {
         reason = DropReason::UnknownType;
         return std::nullopt;
     }
@@ -221,19 +218,6 @@ std::optional<Message> readInput(Reader &in, quint32 id, DropReason &reason)
     if (!in.u8(input.key) || !in.i16(input.x) || !in.i16(input.y) || !in.text(input.text))
         return std::nullopt;
     return sequenced;
-}
-
-const char *requestName(RequestKind kind)
-{
-    static const char *const names[] = {"Beep", "LED", "Backlight", "SetKeyState", "SetPanelState", "GetKeyState",
-                                        "DrawMiniTP"};
-    return names[static_cast<int>(kind)];
-}
-
-const char *inputName(InputKind kind)
-{
-    static const char *const names[] = {"KeyDown", "KeyUp", "TouchDown", "TouchMove", "TouchUp", "LcdText", "Alive"};
-    return names[static_cast<int>(kind)];
 }
 
 QString joined(const QList<int> &numbers)
@@ -259,7 +243,7 @@ QByteArray encode(const Message &message)
                 return m.id;
         },
         message);
-    out.u8(static_cast<int>(message.index()) + 1);
+    out.u8(static_cast<int>(typeOf(message)));
     out.u32(id);
     out.u16(0); // the payload length, filled in below
     const bool fits = std::visit([&out](const auto &m) { return writePayload(out, m); }, message);
@@ -298,7 +282,7 @@ Decoded decode(QByteArrayView bytes)
         result.reason = DropReason::UnknownVersion;
         return result;
     }
-    if (type < 1 || type > 3) {
+    if (type < 1 || type > MessageTypeCount) {
         result.reason = DropReason::UnknownType;
         return result;
     }
@@ -328,7 +312,7 @@ Decoded decode(QByteArrayView bytes)
 QString describe(const Message &message)
 {
     if (const auto *request = std::get_if<Request>(&message)) {
-        QString text = QStringLiteral("request %1 %2").arg(request->id).arg(QLatin1String(requestName(request->kind)));
+        QString text = QStringLiteral("request %1 %2").arg(request->id).arg(QLatin1String(nameOf(request->kind)));
         if (!request->numbers.isEmpty())
             text += QLatin1Char(' ') + joined(request->numbers);
         if (request->kind == RequestKind::DrawMiniTP)
@@ -345,7 +329,7 @@ QString describe(const Message &message)
     }
     const auto &sequenced = std::get<SequencedInput>(message);
     const Input &input = sequenced.input;
-    QString text = QStringLiteral("input %1 %2").arg(sequenced.sequence).arg(QLatin1String(inputName(input.kind)));
+    QString text = QStringLiteral("input %1 %2").arg(sequenced.sequence).arg(QLatin1String(nameOf(input.kind)));
     switch (input.kind) {
     case InputKind::KeyDown:
     case InputKind::KeyUp:
@@ -385,100 +369,6 @@ QString describe(DropReason reason)
         return QStringLiteral("bad byte stuffing");
     }
     return {};
-}
-
-quint16 frameCheck(QByteArrayView bytes)
-{
-    return qChecksum(bytes, Qt::ChecksumIso3309);
-}
-
-QByteArray frame(QByteArrayView message)
-{
-    QByteArray content(message.data(), message.size());
-    const quint16 crc = frameCheck(message);
-    content.append(static_cast<char>(crc >> 8));
-    content.append(static_cast<char>(crc & 0xFF));
-    QByteArray framed;
-    framed.reserve(content.size() + content.size() / 16 + 2);
-    framed.append(FrameFlag);
-    for (char byte : content) {
-        if (byte == FrameFlag || byte == FrameEscape) {
-            framed.append(FrameEscape);
-            framed.append(static_cast<char>(byte ^ 0x20));
-        } else {
-            framed.append(byte);
-        }
-    }
-    framed.append(FrameFlag);
-    return framed;
-}
-
-FrameReader::Result FrameReader::feed(QByteArrayView bytes)
-{
-    Result result;
-    for (char byte : bytes) {
-        if (byte == FrameFlag) {
-            finishFrame(result);
-            continue;
-        }
-        if (m_overflowed)
-            continue;
-        if (byte == FrameEscape && !m_escaped) {
-            m_escaped = true;
-            continue;
-        }
-        if (m_escaped) {
-            m_escaped = false;
-            byte = static_cast<char>(byte ^ 0x20);
-            if (byte != FrameFlag && byte != FrameEscape) {
-                // Only the two special bytes are ever escaped; anything else is noise.
-                result.drops << DropReason::BadStuffing;
-                m_overflowed = true; // skip to the next flag
-                m_frame.clear();
-                continue;
-            }
-        }
-        if (m_frame.size() >= MaxMessageBytes + 2) {
-            result.drops << DropReason::Oversized;
-            m_overflowed = true;
-            m_frame.clear();
-            continue;
-        }
-        m_frame.append(byte);
-    }
-    return result;
-}
-
-void FrameReader::finishFrame(Result &result)
-{
-    const bool wasSkipping = m_overflowed;
-    const bool danglingEscape = m_escaped;
-    m_overflowed = false;
-    m_escaped = false;
-    QByteArray content;
-    content.swap(m_frame);
-    if (wasSkipping || content.isEmpty()) // back-to-back flags are allowed, as idle fill
-        return;
-    if (danglingEscape) {
-        result.drops << DropReason::BadStuffing;
-        return;
-    }
-    if (content.size() < 2) {
-        result.drops << DropReason::Truncated;
-        return;
-    }
-    const QByteArrayView message = QByteArrayView(content).first(content.size() - 2);
-    const quint16 crc = static_cast<quint16>((static_cast<quint8>(content[content.size() - 2]) << 8) |
-                                             static_cast<quint8>(content[content.size() - 1]));
-    if (crc != frameCheck(message)) {
-        result.drops << DropReason::BadCrc;
-        return;
-    }
-    Decoded decoded = decode(message);
-    if (decoded.message)
-        result.messages << std::move(*decoded.message);
-    else
-        result.drops << decoded.reason;
 }
 
 } // namespace tavlox::wire

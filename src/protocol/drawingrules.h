@@ -1,6 +1,6 @@
 #pragma once
 // What each MiniTP drawing command's parameters mean, and which values are allowed.
-#include "tavlox/protocol.h"
+#include "protocol/protocol.h"
 
 #include <array>
 #include <optional>

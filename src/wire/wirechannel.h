@@ -1,6 +1,6 @@
 #pragma once
 // A real link's transport: sends and receives wire messages over UDP or a serial line, drops what is not one.
-#include "tavlox/wireformat.h"
+#include "protocol/framing.h"
 
 #include <QHostAddress>
 #include <QLoggingCategory>

@@ -2,7 +2,7 @@
 
 #include "keymap.h"
 
-namespace keyconfig {
+namespace keymap {
 
 namespace {
 struct KeyPair
@@ -96,4 +96,4 @@ int modifierMaskFor(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
-} // namespace keyconfig
+} // namespace keymap

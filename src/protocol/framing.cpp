@@ -1,0 +1,99 @@
+#include "framing.h"
+
+namespace tavlox::wire {
+
+quint16 frameCheck(QByteArrayView bytes)
+{
+    return qChecksum(bytes, Qt::ChecksumIso3309);
+}
+
+QByteArray frame(QByteArrayView message)
+{
+    QByteArray content(message.data(), message.size());
+    const quint16 crc = frameCheck(message);
+    content.append(static_cast<char>(crc >> 8));
+    content.append(static_cast<char>(crc & 0xFF));
+    QByteArray framed;
+    framed.reserve(content.size() + content.size() / 16 + 2);
+    framed.append(FrameFlag);
+    for (char byte : content) {
+        if (byte == FrameFlag || byte == FrameEscape) {
+            framed.append(FrameEscape);
+            framed.append(static_cast<char>(byte ^ 0x20));
+        } else {
+            framed.append(byte);
+        }
+    }
+    framed.append(FrameFlag);
+    return framed;
+}
+
+FrameReader::Result FrameReader::feed(QByteArrayView bytes)
+{
+    Result result;
+    for (char byte : bytes) {
+        if (byte == FrameFlag) {
+            finishFrame(result);
+            continue;
+        }
+        if (m_overflowed)
+            continue;
+        if (byte == FrameEscape && !m_escaped) {
+            m_escaped = true;
+            continue;
+        }
+        if (m_escaped) {
+            m_escaped = false;
+            byte = static_cast<char>(byte ^ 0x20);
+            if (byte != FrameFlag && byte != FrameEscape) {
+                // Only the two special bytes are ever escaped; anything else is noise.
+                result.drops << DropReason::BadStuffing;
+                m_overflowed = true; // skip to the next flag
+                m_frame.clear();
+                continue;
+            }
+        }
+        if (m_frame.size() >= MaxMessageBytes + 2) {
+            result.drops << DropReason::Oversized;
+            m_overflowed = true;
+            m_frame.clear();
+            continue;
+        }
+        m_frame.append(byte);
+    }
+    return result;
+}
+
+void FrameReader::finishFrame(Result &result)
+{
+    const bool wasSkipping = m_overflowed;
+    const bool danglingEscape = m_escaped;
+    m_overflowed = false;
+    m_escaped = false;
+    QByteArray content;
+    content.swap(m_frame);
+    if (wasSkipping || content.isEmpty()) // back-to-back flags are allowed, as idle fill
+        return;
+    if (danglingEscape) {
+        result.drops << DropReason::BadStuffing;
+        return;
+    }
+    if (content.size() < 2) {
+        result.drops << DropReason::Truncated;
+        return;
+    }
+    const QByteArrayView message = QByteArrayView(content).first(content.size() - 2);
+    const quint16 crc = static_cast<quint16>((static_cast<quint8>(content[content.size() - 2]) << 8) |
+                                             static_cast<quint8>(content[content.size() - 1]));
+    if (crc != frameCheck(message)) {
+        result.drops << DropReason::BadCrc;
+        return;
+    }
+    Decoded decoded = decode(message);
+    if (decoded.message)
+        result.messages << std::move(*decoded.message);
+    else
+        result.drops << decoded.reason;
+}
+
+} // namespace tavlox::wire

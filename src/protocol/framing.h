@@ -1,0 +1,36 @@
+#pragma once
+// The serial line's framing: each wire message between flags, byte-stuffed, with a CRC (docs/wire-protocol.md).
+#include "protocol/wireformat.h"
+
+namespace tavlox::wire {
+
+// CRC-16/X-25 (the HDLC frame check sequence) over a frame's content.
+[[nodiscard]] quint16 frameCheck(QByteArrayView bytes);
+
+// Serial framing: 0x7E starts and ends a frame, 0x7D escapes a 0x7E or 0x7D inside it (the byte XOR 0x20), and
+// the message is followed by its CRC, big-endian. A receiver that meets noise loses at most the frame it hit.
+inline constexpr char FrameFlag = 0x7E;
+inline constexpr char FrameEscape = 0x7D;
+
+[[nodiscard]] QByteArray frame(QByteArrayView message);
+
+// Collects serial bytes and hands out whole frames' messages, or why a frame was dropped.
+class FrameReader
+{
+public:
+    struct Result
+    {
+        QList<Message> messages;
+        QList<DropReason> drops;
+    };
+    Result feed(QByteArrayView bytes);
+
+private:
+    void finishFrame(Result &result);
+
+    QByteArray m_frame;
+    bool m_escaped = false;
+    bool m_overflowed = false;
+};
+
+} // namespace tavlox::wire

@@ -1,0 +1,24 @@
+#pragma once
+#include "protocol/protocol.h"
+#include "wire/recentids.h"
+#include "wire/wirechannel.h"
+
+namespace tavlox {
+
+// The pendant's end: hands requests arriving on a channel to a pendant and sends back its replies and input.
+class EndpointBridge : public QObject
+{
+    Q_OBJECT
+public:
+    EndpointBridge(WireChannel &channel, PendantEndpoint &endpoint, QObject *parent = nullptr);
+
+private:
+    void onReceived(const wire::Message &message);
+
+    WireChannel &m_channel;
+    PendantEndpoint &m_endpoint;
+    RecentIds m_requests;
+    quint32 m_nextSequence;
+};
+
+} // namespace tavlox
