@@ -1,0 +1,212 @@
+#include "commandrequests.h"
+
+#include "cao/failure.h"
+#include "cao/status.h"
+#include "protocol/drawingrules.h"
+
+namespace tavlox {
+
+namespace {
+constexpr int MaxBeepMs = 60000;
+
+enum EchoNumber : qint32 { BeepEcho = 256, LedEcho = 257, DrawEcho = 259, BacklightEcho = 260 };
+
+[[noreturn]] void badArgument(const QString &what)
+{
+    throw cao::Failure(cao::status::InvalidArgument, what);
+}
+
+bool isInteger(const cao::Value &value)
+{
+    return value.vt() == cao::VT_I2 || value.vt() == cao::VT_I4;
+}
+
+// A number the console passes as text (or an integer), checked against its range.
+int numberFrom(const cao::Value &value, const QString &what, int minimum, int maximum)
+{
+    int number = 0;
+    if (value.vt() == cao::VT_BSTR) {
+        bool ok = false;
+        number = value.toText().trimmed().toInt(&ok);
+        if (!ok)
+            badArgument(QStringLiteral("%1: \"%2\" is not a number").arg(what, value.toText()));
+    } else if (isInteger(value)) {
+        number = value.toInt();
+    } else {
+        badArgument(QStringLiteral("%1: expected a number or its text, got %2").arg(what, value.describe()));
+    }
+    if (number < minimum || number > maximum)
+        badArgument(QStringLiteral("%1: %2 is outside %3 to %4").arg(what).arg(number).arg(minimum).arg(maximum));
+    return number;
+}
+
+// The same for a number that must come as an integer, never as text.
+int integerFrom(const cao::Value &value, const QString &what, const QString &expected, int minimum, int maximum)
+{
+    if (!isInteger(value))
+        badArgument(QStringLiteral("%1: expected %2 as an integer, got %3").arg(what, expected, value.describe()));
+    return numberFrom(value, what, minimum, maximum);
+}
+
+const cao::Value::Array &arrayOf(const cao::Value &value, qsizetype size, const QString &what)
+{
+    if (!value.isArray() || value.size() != size)
+        badArgument(QStringLiteral("%1: expected an array of %2 values, got %3").arg(what).arg(size).arg(value.describe()));
+    return value.elements();
+}
+
+QList<int> beep(const cao::Value &parameter)
+{
+    return {numberFrom(parameter, QStringLiteral("Beep time (ms)"), 0, MaxBeepMs)};
+}
+
+QList<int> led(const cao::Value &parameter)
+{
+    const auto &elements = arrayOf(parameter, 2, QStringLiteral("LED"));
+    const int number = numberFrom(elements[0], QStringLiteral("LED number"), 1, LedCount);
+    return {number, integerFrom(elements[1], QStringLiteral("LED mode"), QStringLiteral("0, 1 or 2"), 0, 2)};
+}
+
+QList<int> backlight(const cao::Value &parameter)
+{
+    if (parameter.vt() != cao::VT_BOOL)
+        badArgument(QStringLiteral("Backlight: expected a boolean, got %1").arg(parameter.describe()));
+    return {parameter.toBool() ? 1 : 0};
+}
+
+QList<int> setKeyState(const cao::Value &parameter)
+{
+    const auto &elements = arrayOf(parameter, KeyStateWords, QStringLiteral("SetKeyState"));
+    QList<int> words;
+    for (int w = 0; w < KeyStateWords; ++w)
+        words << numberFrom(elements[w], QStringLiteral("SetKeyState word %1").arg(w), 0, 65535);
+    return words;
+}
+
+QList<int> setPanelState(const cao::Value &parameter)
+{
+    const auto &elements = arrayOf(parameter, 3, QStringLiteral("SetPanelState"));
+    const int touch = integerFrom(elements[0], QStringLiteral("SetPanelState touch"), QStringLiteral("0 or 1"), 0, 1);
+    const int x = numberFrom(elements[1], QStringLiteral("SetPanelState X"), 0, LcdWidth - 1);
+    const int y = numberFrom(elements[2], QStringLiteral("SetPanelState Y"), 0, LcdHeight - 1);
+    return {touch, x, y};
+}
+
+void noParameter(const cao::Value &parameter)
+{
+    if (!parameter.isMissing() && !parameter.isEmpty())
+        badArgument(QStringLiteral("GetKeyState takes no parameter, got %1").arg(parameter.describe()));
+}
+
+QList<DrawingItem> drawing(const cao::Value &parameter)
+{
+    if (!parameter.isArray())
+        badArgument(QStringLiteral("DrawMiniTP: expected an array of drawing commands, got %1").arg(parameter.describe()));
+    QList<DrawingItem> items;
+    for (qsizetype i = 0; i < parameter.size(); ++i) {
+        const QString where = QStringLiteral("DrawMiniTP item %1").arg(i);
+        const auto &pair = arrayOf(parameter.at(i), 2, where);
+        if (!isInteger(pair[0]))
+            badArgument(QStringLiteral("%1: the code must be an integer, got %2").arg(where, pair[0].describe()));
+        DrawingItem item{pair[0].toInt(), {}};
+        if (!pair[1].isArray() || pair[1].size() > 5)
+            badArgument(QStringLiteral("%1: expected up to five parameters, got %2").arg(where, pair[1].describe()));
+        for (const cao::Value &text : pair[1].elements()) {
+            if (text.isArray() || text.vt() == cao::VT_ERROR)
+                badArgument(QStringLiteral("%1: a parameter must be text, got %2").arg(where, text.describe()));
+            item.parameters << text.toText();
+        }
+        QString why;
+        if (!interpretDrawingItem(item, &why))
+            badArgument(QStringLiteral("%1: %2").arg(where, why));
+        items << item;
+    }
+    return items;
+}
+
+// The drawing as the pendant carried it out: a string shows its five values, a line or rectangle its four
+// coordinates, every other command its one parameter (as a single value, not an array).
+cao::Value drawingEcho(const QList<DrawingItem> &drawing)
+{
+    cao::Value::Array items;
+    for (const DrawingItem &item : drawing) {
+        const int shown = item.code == DrawString ? 5 : (item.code == DrawLine || item.code == DrawRectangle) ? 4 : 1;
+        cao::Value::Array values;
+        for (int k = 0; k < shown; ++k)
+            values << cao::Value::text(item.parameters.value(k));
+        items << cao::Value::array({cao::Value::i4(item.code), shown == 1 ? values.first() : cao::Value::array(values)});
+    }
+    return cao::Value::array(items);
+}
+} // namespace
+
+std::optional<RequestKind> commandKind(const QString &command)
+{
+    for (int kind = 0; kind < RequestKindCount; ++kind) {
+        if (command.compare(QLatin1String(RequestKindNames[static_cast<size_t>(kind)]), Qt::CaseInsensitive) == 0)
+            return static_cast<RequestKind>(kind);
+    }
+    return std::nullopt;
+}
+
+Request requestFor(RequestKind kind, const cao::Value &parameter)
+{
+    Request request;
+    request.kind = kind;
+    switch (kind) {
+    case RequestKind::Beep:
+        request.numbers = beep(parameter);
+        break;
+    case RequestKind::Led:
+        request.numbers = led(parameter);
+        break;
+    case RequestKind::Backlight:
+        request.numbers = backlight(parameter);
+        break;
+    case RequestKind::SetKeyState:
+        request.numbers = setKeyState(parameter);
+        break;
+    case RequestKind::SetPanelState:
+        request.numbers = setPanelState(parameter);
+        break;
+    case RequestKind::GetKeyState:
+        noParameter(parameter);
+        break;
+    case RequestKind::DrawMiniTP:
+        request.drawing = drawing(parameter);
+        break;
+    }
+    return request;
+}
+
+std::optional<Echo> echoFor(const Request &request)
+{
+    const QList<int> &n = request.numbers;
+    switch (request.kind) {
+    case RequestKind::Beep:
+        return Echo{BeepEcho, cao::Value::i4(n.value(0))};
+    case RequestKind::Led:
+        return Echo{LedEcho, cao::Value::array({cao::Value::i4(n.value(0)), cao::Value::i2(static_cast<qint16>(n.value(1)))})};
+    case RequestKind::Backlight:
+        return Echo{BacklightEcho, cao::Value::boolean(n.value(0) != 0)};
+    case RequestKind::DrawMiniTP:
+        return Echo{DrawEcho, drawingEcho(request.drawing)};
+    case RequestKind::SetKeyState:
+    case RequestKind::SetPanelState:
+    case RequestKind::GetKeyState:
+        break;
+    }
+    return std::nullopt;
+}
+
+cao::Value resultFor(const Request &request, const Reply &reply)
+{
+    if (request.kind != RequestKind::GetKeyState)
+        return {};
+    cao::Value::Array words;
+    for (int w = 0; w < KeyStateWords; ++w)
+        words << cao::Value::i4(reply.numbers.value(w));
+    return cao::Value::array(words);
+}
+
+} // namespace tavlox
