@@ -2,6 +2,7 @@
 #include "cao/engine.h"
 #include "cao/status.h"
 #include "recordingprovider.h"
+#include "values.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
@@ -71,12 +72,9 @@ void TestCao::valuesWithoutTextForm()
     QFETCH(Value, value);
     QFETCH(int, vt);
     QCOMPARE(value.vt(), vt);
-    try {
-        (void)value.toText();
-        QFAIL("a value without text form was converted");
-    } catch (const cao::Failure &failure) {
-        QCOMPARE(failure.status(), cao::status::TypeMismatch);
-    }
+    const auto failure = testing::failureOf([&] { (void)value.toText(); });
+    QVERIFY2(failure, "a value without text form was converted");
+    QCOMPARE(failure->status(), cao::status::TypeMismatch);
 }
 
 void TestCao::arrayIndexOutsideBoundsFails()
@@ -103,14 +101,13 @@ void TestCao::arrayIndexOutsideBoundsFails()
 void TestCao::unknownProviderFailsClearly()
 {
     cao::Engine engine;
-    try {
+    const auto failure = testing::failureOf([&] {
         (void)engine.Workspaces().Item(0)->AddController(QStringLiteral("Tavlox"), QStringLiteral("No.Such.Provider"),
                                                          QString(), QString());
-        QFAIL("AddController succeeded without a provider");
-    } catch (const cao::Failure &failure) {
-        QCOMPARE(failure.status(), cao::status::UnknownProvider);
-        QVERIFY2(failure.description().contains(QStringLiteral("No.Such.Provider")), qPrintable(failure.description()));
-    }
+    });
+    QVERIFY2(failure, "AddController succeeded without a provider");
+    QCOMPARE(failure->status(), cao::status::UnknownProvider);
+    QVERIFY2(failure->description().contains(QStringLiteral("No.Such.Provider")), qPrintable(failure->description()));
     QCOMPARE(engine.Workspaces().Item(0)->Controllers().Count(), 0);
 }
 
@@ -199,12 +196,9 @@ void TestCao::removedControllerIsStoppedForGood()
     QCOMPARE(controllers.Count(), 0);
     QCOMPARE(provider->sessionsOpen, 0);
     QVERIFY(controller->isStopped());
-    try {
-        (void)controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("1")));
-        QFAIL("a removed controller executed a command");
-    } catch (const cao::Failure &failure) {
-        QCOMPARE(failure.status(), cao::status::Disconnected);
-    }
+    const auto failure = testing::failureOf([&] { (void)controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("1"))); });
+    QVERIFY2(failure, "a removed controller executed a command");
+    QCOMPARE(failure->status(), cao::status::Disconnected);
     QVERIFY_THROWS_EXCEPTION(cao::Failure, variable->setValue(Value::boolean(true)));
     QVERIFY_THROWS_EXCEPTION(cao::Failure, (void)controller->Index());
     controller->raise(2, Value::i4(2));

@@ -1,6 +1,7 @@
 // Provider messages as event-log lines.
 #include "console/frmMain.h"
 #include "recordingprovider.h"
+#include "values.h"
 #include "widgetdriver.h"
 
 using namespace testing;
@@ -12,13 +13,6 @@ Value drawingItem(qint32 code, Value parameters)
     return Value::array({Value::i4(code), std::move(parameters)});
 }
 
-Value texts(std::initializer_list<const char *> items)
-{
-    Value::Array array;
-    for (const char *item : items)
-        array << Value::text(QString::fromUtf8(item));
-    return Value::array(array);
-}
 } // namespace
 
 class TestConsoleEvents : public QObject

@@ -3,6 +3,7 @@
 #include "cao/failure.h"
 #include "cao/status.h"
 #include "linkrig.h"
+#include "values.h"
 #include "tavlox/tavloxprovider.h"
 
 #include <QElapsedTimer>
@@ -12,27 +13,8 @@
 using cao::Value;
 using testing::LinkRig;
 
-namespace {
-Value texts(const QStringList &items)
-{
-    Value::Array array;
-    for (const QString &item : items)
-        array << Value::text(item);
-    return Value::array(array);
-}
-
-QString failureOf(const std::function<void()> &action, quint32 *status = nullptr)
-{
-    try {
-        action();
-    } catch (const cao::Failure &failure) {
-        if (status)
-            *status = failure.status();
-        return failure.description();
-    }
-    return {};
-}
-} // namespace
+using testing::failureOf;
+using testing::texts;
 
 class TestLinkContract : public QObject
 {
@@ -126,7 +108,8 @@ void TestLinkContract::everyRequestKindIsAnswered()
     QFETCH(Value, parameter);
     QFETCH(QString, echo);
     open(QStringLiteral("TPInitWait=60000,ExecuteTimeout=2000"));
-    const QString why = failureOf([&] { (void)m_controller->Execute(command, parameter); });
+    const auto failure = failureOf([&] { (void)m_controller->Execute(command, parameter); });
+    const QString why = failure ? failure->description() : QString();
     QVERIFY2(why.isEmpty(), qPrintable(why));
     QTRY_COMPARE(messages(), echo.isEmpty() ? QStringList() : QStringList{echo});
     QCOMPARE(m_rig->pendant.repliesSent, 1);
@@ -163,12 +146,11 @@ void TestLinkContract::silentPendantTimesOutOnTime()
     m_rig->pendant.device.setConnected(false);
     QElapsedTimer clock;
     clock.start();
-    quint32 status = 0;
-    const QString why = failureOf([&] { (void)m_controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("5"))); },
-                                  &status);
+    const auto failure = failureOf([&] { (void)m_controller->Execute(QStringLiteral("Beep"), Value::text(QStringLiteral("5"))); });
     const qint64 waited = clock.elapsed();
-    QCOMPARE(status, cao::status::Timeout);
-    QVERIFY2(why.contains(QLatin1String("150 ms")), qPrintable(why));
+    QVERIFY(failure);
+    QCOMPARE(failure->status(), cao::status::Timeout);
+    QVERIFY2(failure->description().contains(QLatin1String("150 ms")), qPrintable(failure->description()));
     QVERIFY2(waited >= 149 && waited < 400, qPrintable(QString::number(waited)));
     QVERIFY(messages().isEmpty());
 }
@@ -178,9 +160,9 @@ void TestLinkContract::lateReplyIsNotTakenForTheNext()
 {
     open(QStringLiteral("TPInitWait=60000,ExecuteTimeout=300"));
     m_rig->pendant.replyDelaysMs = {400, 250};
-    quint32 status = 0;
-    (void)failureOf([&] { (void)m_controller->Execute(QStringLiteral("GetKeyState"), Value::missing()); }, &status);
-    QCOMPARE(status, cao::status::Timeout);
+    const auto failure = failureOf([&] { (void)m_controller->Execute(QStringLiteral("GetKeyState"), Value::missing()); });
+    QVERIFY(failure);
+    QCOMPARE(failure->status(), cao::status::Timeout);
     m_rig->pendant.device.pressKey(5);
     const Value words = m_controller->Execute(QStringLiteral("GetKeyState"), Value::missing());
     QCOMPARE(words.at(0).toInt(), 1 << 5);
