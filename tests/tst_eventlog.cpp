@@ -12,7 +12,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QListView>
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QTemporaryDir>
 
 using namespace testing;
@@ -29,6 +31,8 @@ private Q_SLOTS:
     void failedSaveIsReportedAndKeepsTheOldFile_data();
     void failedSaveIsReportedAndKeepsTheOldFile();
     void clickingAFarRowSelectsThatRow();
+    void selectsAsAPlainListDoes_data();
+    void selectsAsAPlainListDoes();
     void findWrapsBothWaysAndLeavesTheLogAlone();
     void burstArrivesWholeWhileTheLoopKeepsTurning();
 
@@ -72,9 +76,7 @@ QByteArray TestEventLog::savedBytes(const QString &path)
 void TestEventLog::linesRoundTripThroughCopyAndSave_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::newRow("tab at the end") << QStringLiteral("33 : 1, 2, 3, 4\t");
-    QTest::newRow("Japanese") << QStringLiteral("LCD : 日本語のテキスト");
-    QTest::newRow("10,000 characters") << QString(10000, QLatin1Char('x'));
+    QTest::newRow("Japanese and a tab") << QStringLiteral("LCD : 日本語のテキスト\t");
     QTest::newRow("empty") << QString();
 }
 
@@ -170,6 +172,84 @@ void TestEventLog::clickingAFarRowSelectsThatRow()
     QTest::keyClick(&log(), Qt::Key_End);
     QCOMPARE(log().currentIndex().row(), 199999);
     QVERIFY(log().viewport()->rect().intersects(log().visualRect(log().currentIndex())));
+}
+
+void TestEventLog::selectsAsAPlainListDoes_data()
+{
+    // Steps: "click N", "shift N", "ctrl N" (mouse on row N), "drag A B" (press on A, move to B, release),
+    // and keys "up", "down", "home", "end", each with an optional "shift+" in front.
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("shift-click below") << QStringList{"click 2", "shift 6"};
+    QTest::newRow("shift-click above") << QStringList{"click 6", "shift 2"};
+    QTest::newRow("shift+up twice") << QStringList{"click 6", "shift+up", "shift+up"};
+    QTest::newRow("shift+down, then back up past the start") << QStringList{"click 4", "shift+down", "shift+up", "shift+up"};
+    QTest::newRow("shift+home") << QStringList{"click 5", "shift+home"};
+    QTest::newRow("shift+end") << QStringList{"click 5", "shift+end"};
+    QTest::newRow("ctrl-clicks, then shift-click above") << QStringList{"click 7", "ctrl 1", "ctrl 9", "shift 3"};
+    QTest::newRow("drag upwards") << QStringList{"drag 8 3"};
+    QTest::newRow("drag downwards") << QStringList{"drag 1 4"};
+}
+
+// The same steps on the log and on a plain list view: the same rows end up selected and current.
+void TestEventLog::selectsAsAPlainListDoes()
+{
+    QFETCH(QStringList, steps);
+    QStringList lines;
+    for (int i = 0; i < 10; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    eventlog::LogView logView;
+    for (const QString &line : lines)
+        logView.append(line);
+    QStringListModel plainModel(lines);
+    QListView plain;
+    plain.setModel(&plainModel);
+    plain.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(&logView), static_cast<QAbstractItemView *>(&plain)}) {
+        view->resize(300, 400);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        logView.logModel().announcePending();
+        auto centre = [view](const QString &row) { return view->visualRect(view->model()->index(row.toInt(), 0)).center(); };
+        for (const QString &step : steps) {
+            const QStringList words = step.split(QLatin1Char(' '));
+            if (words[0] == QLatin1String("click") || words[0] == QLatin1String("shift") || words[0] == QLatin1String("ctrl")) {
+                const Qt::KeyboardModifiers modifiers = words[0] == QLatin1String("shift")  ? Qt::ShiftModifier
+                                                        : words[0] == QLatin1String("ctrl") ? Qt::ControlModifier
+                                                                                            : Qt::NoModifier;
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, centre(words[1]));
+            } else if (words[0] == QLatin1String("drag")) {
+                QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre(words[1]));
+                QMouseEvent move(QEvent::MouseMove, centre(words[2]), view->viewport()->mapToGlobal(centre(words[2])),
+                                 Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(view->viewport(), &move);
+                QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre(words[2]));
+            } else {
+                const bool shift = step.startsWith(QLatin1String("shift+"));
+                const QString key = shift ? step.mid(6) : step;
+                const Qt::Key code = key == QLatin1String("up") ? Qt::Key_Up : key == QLatin1String("down") ? Qt::Key_Down
+                                     : key == QLatin1String("home")                                          ? Qt::Key_Home
+                                                                                                             : Qt::Key_End;
+                QTest::keyClick(view, code, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+        }
+    }
+    auto selectedRows = [](const QAbstractItemView &view) {
+        QList<int> rows;
+        for (const QModelIndex &index : view.selectionModel()->selectedIndexes())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    const QList<int> expected = selectedRows(plain);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(selectedRows(logView), expected);
+    QCOMPARE(logView.currentIndex().row(), plain.currentIndex().row());
+    QStringList copied;
+    for (int row : expected)
+        copied << lines[row];
+    logView.setFocus();
+    QTest::keySequence(&logView, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied.join(QLatin1Char('\n')));
 }
 
 void TestEventLog::findWrapsBothWaysAndLeavesTheLogAlone()

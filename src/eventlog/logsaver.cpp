@@ -1,6 +1,9 @@
 #include "logsaver.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QTimer>
 #include <algorithm>
 
@@ -86,6 +89,39 @@ void LogSaver::finish(bool saved, const QString &problem)
         return;
     m_done = true;
     Q_EMIT finished(saved, problem);
+}
+
+LogSaver *saveWithProgress(const LineStore &store, const QString &path, QWidget *parent)
+{
+    auto *saver = new LogSaver(store, path, parent);
+    auto *progress = new QProgressDialog(QObject::tr("Saving the log to %1…").arg(QDir::toNativeSeparators(path)),
+                                         QObject::tr("Cancel"), 0, 1000, parent);
+    progress->setObjectName(QStringLiteral("saveProgress"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(400);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setValue(0);
+    QObject::connect(saver, &LogSaver::progressed, progress, [progress](qsizetype written, qsizetype total) {
+        progress->setValue(total == 0 ? 1000 : static_cast<int>(written * 1000 / total));
+    });
+    QObject::connect(progress, &QProgressDialog::canceled, saver, &LogSaver::cancel);
+    QObject::connect(saver, &LogSaver::finished, parent, [parent, saver, progress, path](bool saved, const QString &problem) {
+        progress->hide();
+        progress->deleteLater();
+        saver->deleteLater();
+        if (saved || progress->wasCanceled())
+            return;
+        auto *box = new QMessageBox(QMessageBox::Warning, QObject::tr("Save Log"),
+                                    QObject::tr("The log could not be saved to %1.\n%2\nAn existing file of that name was left as it was.")
+                                        .arg(QDir::toNativeSeparators(path), problem),
+                                    QMessageBox::Ok, parent);
+        box->setObjectName(QStringLiteral("saveFailed"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    saver->start();
+    return saver;
 }
 
 } // namespace eventlog

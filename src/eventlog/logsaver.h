@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QSaveFile>
 
+class QWidget;
+
 namespace eventlog {
 
 class LogSaver : public QObject
@@ -35,5 +37,9 @@ private:
     quint64 m_generation = 0;
     bool m_done = false;
 };
+
+// Saves the store to that file over `parent`: a window-modal progress dialog with Cancel shows after 400 ms, and a
+// failure is reported in a message box that names the file. The saver and its dialog go away by themselves.
+LogSaver *saveWithProgress(const LineStore &store, const QString &path, QWidget *parent);
 
 } // namespace eventlog

@@ -1,10 +1,9 @@
 #pragma once
-// The event log's list view. Every row has the same height, so the view places rows by arithmetic instead of
-// laying them out: adding rows at the end costs the same at a million lines as on an empty log.
-// It adds what people do with a log: extended selection, Copy, Select All, Save Log… and a find bar (Ctrl+F).
+// The event log's view: its lines in rows of one height, and what people do with a log: extended selection,
+// Copy, Select All, Save Log… and a find bar (Ctrl+F).
 #include "linestore.h"
+#include "uniformrowview.h"
 
-#include <QListView>
 #include <QPointer>
 
 class QAction;
@@ -15,7 +14,7 @@ class FindBar;
 class LogModel;
 class LogSaver;
 
-class LogView : public QListView
+class LogView : public UniformRowView
 {
     Q_OBJECT
 public:
@@ -41,38 +40,20 @@ public:
     void showRow(int row);
     void setHighlight(const Needle &needle);
 
-    [[nodiscard]] QRect visualRect(const QModelIndex &index) const override;
-    [[nodiscard]] QModelIndex indexAt(const QPoint &point) const override;
-    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
-    void doItemsLayout() override;
     void keyboardSearch(const QString &search) override;
+    void selectAll() override;
 
 Q_SIGNALS:
     void saveFinished(bool saved, const QString &problem);
 
 protected:
-    [[nodiscard]] int horizontalOffset() const override;
-    [[nodiscard]] int verticalOffset() const override;
-    [[nodiscard]] QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
-    [[nodiscard]] QRegion visualRegionForSelection(const QItemSelection &selection) const override;
-    [[nodiscard]] bool isIndexHidden(const QModelIndex &) const override { return false; }
+    [[nodiscard]] qsizetype widestRow() const override;
     void updateGeometries() override;
-    void scrollContentsBy(int dx, int dy) override;
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void rowsInserted(const QModelIndex &parent, int start, int end) override;
-    void reset() override;
 
 private:
-    [[nodiscard]] int rowHeight() const;
-    [[nodiscard]] int contentsWidth() const;
-    [[nodiscard]] int rowCount() const;
-    [[nodiscard]] int rowAt(int viewportY) const;
-
     LogModel *m_model = nullptr;
     FindBar *m_findBar = nullptr;
     QPointer<LogSaver> m_saver;
@@ -80,9 +61,6 @@ private:
     QAction *m_selectAll = nullptr;
     QAction *m_find = nullptr;
     QAction *m_save = nullptr;
-    mutable int m_rowHeight = -1;
-    mutable int m_longestWidth = -1;
-    mutable qsizetype m_measuredRow = -1;
 };
 
 } // namespace eventlog
