@@ -121,6 +121,9 @@ PendantWindow::PendantWindow(PendantDevice &device, QWidget *parent) : QWidget(p
     layout->addWidget(m_lcd, 0, Qt::AlignHCenter);
     layout->addLayout(lcdRow);
     layout->addWidget(pages);
+    // Nothing in the window grows (the LCD is 320 × 240 pixels), so it keeps the size it needs: a resizable window
+    // would only show empty space, and window managers draw a resize strip along its bottom edge.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(&device, &PendantDevice::stateChanged, this, &PendantWindow::refresh);
     connect(&device, &PendantDevice::beeped, this, &PendantWindow::showBeep);
