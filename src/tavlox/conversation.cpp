@@ -2,34 +2,31 @@
 
 #include "tavlox/pendantlink.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QScopeGuard>
-#include <QTimerEvent>
 
 Q_DECLARE_LOGGING_CATEGORY(lcTavlox)
 
 namespace tavlox {
 
-// One request waiting: an event loop that ends when its reply comes or its time is up. The timer belongs to the
-// loop itself, so a wait costs one object and no connections.
-class Conversation::Wait : public QEventLoop
+// One request waiting, until its reply comes or its time is up. The timer belongs to the wait itself, so a wait
+// costs one object and no connections.
+class Conversation::Wait : public QObject
 {
 public:
     explicit Wait(quint32 id) : id(id) {}
 
-    void take(const Reply &answer)
-    {
-        reply = answer;
-        quit();
-    }
+    [[nodiscard]] bool over() const { return reply || expired; }
 
     const quint32 id;
     std::optional<Reply> reply;
+    bool expired = false;
 
 protected:
-    void timerEvent(QTimerEvent *) override { quit(); }
+    void timerEvent(QTimerEvent *) override { expired = true; }
 };
 
 Conversation::Conversation(PendantLink &link, QObject *parent)
@@ -53,8 +50,10 @@ std::optional<Reply> Conversation::ask(Request request, int timeoutMs)
     m_link.send(request);
     if (!wait.reply) {
         wait.startTimer(timeoutMs, Qt::PreciseTimer);
-        // The operator cannot start another command while this one waits.
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
+        // Each turn blocks until something happens, then looks again; unlike a nested event loop this needs no
+        // wake-up call when the reply comes. The operator cannot start another command while this one waits.
+        while (!wait.over())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
     }
     return wait.reply;
 }
@@ -67,7 +66,7 @@ void Conversation::onReplied(const Reply &reply)
     else if ((*waiting)->reply)
         qCInfo(lcTavlox) << "dropped reply" << reply.id << "- a second copy of a reply already taken";
     else
-        (*waiting)->take(reply);
+        (*waiting)->reply = reply;
     Q_EMIT heard();
 }
 

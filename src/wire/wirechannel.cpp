@@ -1,6 +1,11 @@
 #include "wirechannel.h"
 
-#include <QNetworkDatagram>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcWire, "zandorex.tavlox.wire", QtInfoMsg)
 
@@ -10,6 +15,29 @@ namespace {
 QString endpoint(const QHostAddress &address, quint16 port)
 {
     return QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+}
+
+sockaddr_in socketAddress(const QHostAddress &address, quint16 port)
+{
+    sockaddr_in result{};
+    result.sin_family = AF_INET;
+    result.sin_addr.s_addr = htonl(address.toIPv4Address());
+    result.sin_port = htons(port);
+    return result;
+}
+
+QString bindProblem(int error)
+{
+    switch (error) {
+    case EADDRINUSE:
+        return QStringLiteral("the port is in use by another program");
+    case EADDRNOTAVAIL:
+        return QStringLiteral("this machine has no such address");
+    case EACCES:
+        return QStringLiteral("permission denied (ports below 1024 need privileges)");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 } // namespace
 
@@ -49,49 +77,83 @@ UdpChannel::UdpChannel(const QHostAddress &localAddress, quint16 localPort, cons
     : WireChannel(parent), m_localAddress(localAddress), m_localPort(localPort), m_peerAddress(peerAddress),
       m_peerPort(peerPort)
 {
-    connect(&m_socket, &QUdpSocket::readyRead, this, &UdpChannel::readDatagrams);
+}
+
+UdpChannel::~UdpChannel()
+{
+    m_readable.reset();
+    if (m_socket >= 0)
+        ::close(m_socket);
 }
 
 QString UdpChannel::open()
 {
+    const QString where = endpoint(m_localAddress, m_localPort);
+    if (m_localAddress.protocol() != QAbstractSocket::IPv4Protocol || m_peerAddress.protocol() != QAbstractSocket::IPv4Protocol)
+        return QStringLiteral("Cannot bind UDP %1: only IPv4 addresses are supported").arg(where);
+    m_socket = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_socket < 0)
+        return QStringLiteral("Cannot bind UDP %1: %2").arg(where, QString::fromLocal8Bit(std::strerror(errno)));
     // No address sharing: a second program on the same port would take half the pendant's datagrams.
-    if (!m_socket.bind(m_localAddress, m_localPort, QAbstractSocket::DontShareAddress))
-        return QStringLiteral("Cannot bind UDP %1: %2").arg(endpoint(m_localAddress, m_localPort), m_socket.errorString());
+    sockaddr_in local = socketAddress(m_localAddress, m_localPort);
+    if (::bind(m_socket, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
+        const QString why = bindProblem(errno);
+        ::close(m_socket);
+        m_socket = -1;
+        return QStringLiteral("Cannot bind UDP %1: %2").arg(where, why);
+    }
+    socklen_t size = sizeof local;
+    ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&local), &size);
+    m_localPort = ntohs(local.sin_port);
+    m_buffer.resize(wire::MaxMessageBytes + 1);
+    m_readable = std::make_unique<QSocketNotifier>(m_socket, QSocketNotifier::Read);
+    connect(m_readable.get(), &QSocketNotifier::activated, this, &UdpChannel::readDatagrams);
     return {};
 }
 
 QString UdpChannel::describe() const
 {
-    return QStringLiteral("UDP %1 <-> %2").arg(endpoint(m_localAddress, m_socket.localPort()),
-                                               endpoint(m_peerAddress, m_peerPort));
+    return QStringLiteral("UDP %1 <-> %2").arg(endpoint(m_localAddress, m_localPort), endpoint(m_peerAddress, m_peerPort));
 }
 
 QString UdpChannel::transmit(const QByteArray &message)
 {
-    return m_socket.writeDatagram(message, m_peerAddress, m_peerPort) == message.size() ? QString()
-                                                                                         : m_socket.errorString();
+    if (m_socket < 0)
+        return QStringLiteral("the channel is not open");
+    const sockaddr_in peer = socketAddress(m_peerAddress, m_peerPort);
+    const ssize_t sent = ::sendto(m_socket, message.constData(), static_cast<size_t>(message.size()), 0,
+                                  reinterpret_cast<const sockaddr *>(&peer), sizeof peer);
+    return sent == message.size() ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 }
 
 void UdpChannel::readDatagrams()
 {
-    while (m_socket.hasPendingDatagrams()) {
-        const QNetworkDatagram datagram = m_socket.receiveDatagram(wire::MaxMessageBytes + 1);
-        if (!datagram.isValid())
-            continue;
-        const QString what = QStringLiteral("datagram of %1 bytes from %2")
-                                 .arg(datagram.data().size())
-                                 .arg(endpoint(datagram.senderAddress(), static_cast<quint16>(datagram.senderPort())));
-        if (!datagram.senderAddress().isEqual(m_peerAddress, QHostAddress::ConvertV4MappedToIPv4) ||
-            datagram.senderPort() != m_peerPort) {
-            drop(what, QStringLiteral("not from the peer %1").arg(endpoint(m_peerAddress, m_peerPort)));
+    // A bounded batch per wake-up, so that a flood cannot hold the event loop; the notifier fires again for the rest.
+    for (int batch = 0; batch < 64; ++batch) {
+        sockaddr_in from{};
+        socklen_t fromSize = sizeof from;
+        // MSG_TRUNC: the datagram's real size, even when it is larger than the buffer.
+        const ssize_t size = ::recvfrom(m_socket, m_buffer.data(), static_cast<size_t>(m_buffer.size()), MSG_TRUNC,
+                                        reinterpret_cast<sockaddr *>(&from), &fromSize);
+        if (size < 0)
+            return; // EAGAIN: nothing more; anything else comes back on the next wake-up
+        const QHostAddress sender(ntohl(from.sin_addr.s_addr));
+        const quint16 senderPort = ntohs(from.sin_port);
+        const auto what = [&] {
+            return QStringLiteral("datagram of %1 bytes from %2").arg(size).arg(endpoint(sender, senderPort));
+        };
+        if (sender != m_peerAddress || senderPort != m_peerPort) {
+            drop(what(), QStringLiteral("not from the peer %1").arg(endpoint(m_peerAddress, m_peerPort)));
             continue;
         }
-        wire::Decoded decoded = wire::decode(datagram.data());
+        const QByteArrayView bytes(m_buffer.constData(), std::min<qsizetype>(size, m_buffer.size()));
+        wire::Decoded decoded = size > wire::MaxMessageBytes ? wire::Decoded{std::nullopt, wire::DropReason::Oversized}
+                                                              : wire::decode(bytes);
         if (!decoded.message) {
-            drop(what, wire::describe(decoded.reason));
+            drop(what(), wire::describe(decoded.reason));
             continue;
         }
-        deliver(*decoded.message, datagram.data().size());
+        deliver(*decoded.message, size);
     }
 }
 

@@ -6,7 +6,8 @@
 #include <QLoggingCategory>
 #include <QObject>
 #include <QSerialPort>
-#include <QUdpSocket>
+#include <QSocketNotifier>
+#include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcWire)
 
@@ -45,22 +46,26 @@ private:
     Counters m_counters;
 };
 
-// Datagrams between a bound local address and port and one peer; datagrams from anyone else are dropped.
+// Datagrams between a bound local IPv4 address and port and one peer; datagrams from anyone else are dropped.
+// It works on the socket itself: one system call per datagram each way, which a request's round trip feels.
 class UdpChannel : public WireChannel
 {
     Q_OBJECT
 public:
     UdpChannel(const QHostAddress &localAddress, quint16 localPort, const QHostAddress &peerAddress, quint16 peerPort,
                QObject *parent = nullptr);
+    ~UdpChannel() override;
     [[nodiscard]] QString open() override;
     [[nodiscard]] QString describe() const override;
-    [[nodiscard]] quint16 localPort() const { return m_socket.localPort(); }
+    [[nodiscard]] quint16 localPort() const { return m_localPort; }
 
 private:
     [[nodiscard]] QString transmit(const QByteArray &message) override;
     void readDatagrams();
 
-    QUdpSocket m_socket;
+    int m_socket = -1;
+    std::unique_ptr<QSocketNotifier> m_readable;
+    QByteArray m_buffer;
     QHostAddress m_localAddress;
     quint16 m_localPort;
     QHostAddress m_peerAddress;
