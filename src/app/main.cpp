@@ -3,14 +3,13 @@
 #include "cao/provider.h"
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
-#include "pendantwindow/pendantwindow.h"
+#include "pendantwindow/simulatedpendant.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 #include <algorithm>
 #include <cstring>
 
@@ -66,30 +65,18 @@ int main(int argc, char *argv[])
 
     frmMain window;
     GuiInputInjector injector(&window);
-    pendant::PendantDevice device;
-    std::unique_ptr<pendant::PendantWindow> pendantWindow;
-    tavlox::TavloxProvider::LinkFactory links;
+    std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
+    tavlox::TavloxProvider::LinkFactory links = &tavlox::makeWireLink;
     if (parser.isSet(simulated)) {
-        links = [&device](const tavlox::ConnectionOptions &) { return std::make_unique<tavlox::InProcessLink>(&device); };
-        pendantWindow = std::make_unique<pendant::PendantWindow>(device);
-    } else {
-        links = &tavlox::makeWireLink;
+        simulatedPendant = std::make_unique<pendant::SimulatedPendant>(window);
+        links = [&simulatedPendant](const tavlox::ConnectionOptions &) {
+            return std::make_unique<tavlox::InProcessLink>(simulatedPendant->device());
+        };
     }
     cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
                                                  std::make_shared<tavlox::TavloxProvider>(links, &injector));
 
     QObject::connect(&window, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
-    if (pendantWindow) {
-        // Side by side, centred together on the screen, the console on the left.
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        constexpr int gap = 12;
-        const int width = window.width() + gap + pendantWindow->sizeHint().width();
-        const int left = std::max(screen.left(), screen.center().x() - width / 2);
-        const int top = std::max(screen.top(), screen.center().y() - window.height() / 2);
-        window.move(left, top);
-        pendantWindow->move(left + window.width() + gap, top);
-        pendantWindow->show();
-    }
     window.show();
     return QApplication::exec();
 }

@@ -25,12 +25,29 @@ namespace {
 constexpr int FlashPeriodMs = 300;
 constexpr int LongestBeepShownMs = 3000;
 
-QString ledStyle(bool lit)
-{
-    return QStringLiteral("border-radius: 7px; border: 1px solid #444; background: %1;")
-        .arg(lit ? QStringLiteral("#2ecc40") : QStringLiteral("#2b2b2b"));
-}
 } // namespace
+
+LedLamp::LedLamp(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(14, 14);
+}
+
+void LedLamp::setLit(bool lit)
+{
+    if (lit == m_lit)
+        return;
+    m_lit = lit;
+    update();
+}
+
+void LedLamp::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x44, 0x44, 0x44), 1));
+    painter.setBrush(m_lit ? QColor(0x2e, 0xcc, 0x40) : QColor(0x2b, 0x2b, 0x2b));
+    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
 
 LcdView::LcdView(PendantDevice &device, QWidget *parent) : QWidget(parent), m_device(device)
 {
@@ -78,9 +95,8 @@ PendantWindow::PendantWindow(PendantDevice &device, QWidget *parent) : QWidget(p
     auto *indicators = new QHBoxLayout;
     indicators->addWidget(new QLabel(QStringLiteral("LED"), this));
     for (size_t i = 0; i < m_leds.size(); ++i) {
-        auto *led = new QLabel(this);
+        auto *led = new LedLamp(this);
         led->setObjectName(QStringLiteral("led(%1)").arg(i + 1));
-        led->setFixedSize(14, 14);
         led->setToolTip(QStringLiteral("LED %1").arg(i + 1));
         led->setAccessibleName(QStringLiteral("LED %1").arg(i + 1));
         m_leds[i] = led;
@@ -134,7 +150,7 @@ PendantWindow::PendantWindow(PendantDevice &device, QWidget *parent) : QWidget(p
     auto *flash = new QTimer(this);
     connect(flash, &QTimer::timeout, this, [this] {
         m_flashPhase = !m_flashPhase;
-        refresh();
+        refreshLeds();
     });
     flash->start(FlashPeriodMs);
     m_beep->setVisible(false);
@@ -163,23 +179,30 @@ QWidget *PendantWindow::buildKeyPage(const auto &keys)
     return page;
 }
 
-void PendantWindow::refresh()
+void PendantWindow::refreshLeds()
 {
     for (size_t i = 0; i < m_leds.size(); ++i) {
         const LedMode mode = m_device.led(static_cast<int>(i + 1));
-        m_leds[i]->setStyleSheet(ledStyle(mode == LedMode::On || (mode == LedMode::Flash && m_flashPhase)));
+        m_leds[i]->setLit(mode == LedMode::On || (mode == LedMode::Flash && m_flashPhase));
     }
+}
+
+void PendantWindow::refresh()
+{
+    refreshLeds();
     m_backlight->setText(m_device.backlight() ? QStringLiteral("Backlight on") : QStringLiteral("Backlight off"));
     for (size_t key = 0; key < m_keys.size(); ++key) {
         if (!m_keys[key])
             continue;
-        // A forced key shows pressed; so does a key held down with the mouse.
+        // A forced key shows pressed and amber; so does a key held down with the mouse (pressed only).
         const bool forced = m_device.isKeyForced(static_cast<int>(key));
-        m_keys[key]->setStyleSheet(forced ? QStringLiteral("background: #f5b041;") : QString());
-        if (forced != m_keys[key]->property("forced").toBool()) {
-            m_keys[key]->setProperty("forced", forced);
-            m_keys[key]->setDown(forced);
-        }
+        if (forced == m_forcedShown[key])
+            continue;
+        m_forcedShown[key] = forced;
+        QPalette palette = m_keys[key]->palette();
+        palette.setColor(QPalette::Button, forced ? QColor(0xf5, 0xb0, 0x41) : this->palette().color(QPalette::Button));
+        m_keys[key]->setPalette(palette);
+        m_keys[key]->setDown(forced);
     }
     m_lcd->update();
 }

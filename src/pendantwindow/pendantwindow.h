@@ -12,6 +12,22 @@ namespace pendant {
 
 class PendantDevice;
 
+// One LED: a lit or dark round lamp, painted (a style sheet per lamp would slow the window's start and every flash).
+class LedLamp : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LedLamp(QWidget *parent = nullptr);
+    void setLit(bool lit);
+    [[nodiscard]] bool isLit() const { return m_lit; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_lit = false;
+};
+
 // The LCD, which is also the touch panel.
 class LcdView : public QWidget
 {
@@ -38,16 +54,18 @@ public:
 private:
     QWidget *buildKeyPage(const auto &keys);
     void refresh();
+    void refreshLeds();
     void showBeep(int milliseconds);
 
     PendantDevice &m_device;
-    std::array<QLabel *, 8> m_leds{};
+    std::array<LedLamp *, 8> m_leds{};
     QLabel *m_backlight = nullptr;
     QLabel *m_beep = nullptr;
     LcdView *m_lcd = nullptr;
     QCheckBox *m_disconnect = nullptr;
     QLineEdit *m_lcdText = nullptr;
     std::array<QPushButton *, 128> m_keys{};
+    std::array<bool, 128> m_forcedShown{};
     bool m_flashPhase = false;
 };
 

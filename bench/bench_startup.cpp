@@ -1,0 +1,121 @@
+// How long the console takes to paint its first window, beside an empty Qt window of the same size, each in a fresh
+// process started the same way: on the display when there is one, else offscreen. Run by hand; prints a table.
+#include "cao/provider.h"
+#include "console/frmMain.h"
+#include "pendant/pendantdevice.h"
+#include "pendantwindow/simulatedpendant.h"
+#include "tavlox/tavloxprovider.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+// Milliseconds on the monotonic clock, which every process of the machine shares.
+qint64 monotonicMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Prints the monotonic clock at the first paint of the watched window and ends the process.
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(QWidget &window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                qApp, [] {
+                    std::printf("painted %lld\n", static_cast<long long>(monotonicMs()));
+                    std::fflush(stdout);
+                    QApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+int runChild(int argc, char *argv[], const char *mode)
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
+    std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
+    std::unique_ptr<cao::ScopedProviderRegistration> registration;
+    if (std::strcmp(mode, "empty") == 0) {
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(495, 623); // the console's client area, 7425 x 9345 twips
+    } else {
+        window = std::make_unique<frmMain>();
+        if (std::strcmp(mode, "simulated") == 0) { // as the program builds it
+            simulatedPendant = std::make_unique<pendant::SimulatedPendant>(*window);
+            registration = std::make_unique<cao::ScopedProviderRegistration>(
+                QString::fromLatin1(tavlox::ProgrammaticId),
+                std::make_shared<tavlox::TavloxProvider>([&simulatedPendant](const tavlox::ConnectionOptions &) {
+                    return std::make_unique<tavlox::InProcessLink>(simulatedPendant->device());
+                }));
+        }
+    }
+    FirstPaint watch(*window);
+    window->show();
+    return QApplication::exec();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv, argv[2]);
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+    const char *modes[] = {"empty", "console", "simulated"};
+    std::vector<double> times[3];
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!environment.contains(QStringLiteral("DISPLAY")) && !environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (int run = 0; run < runs; ++run) {
+        // Interleaved, and in a rotating order, so that neither a slow spell of the machine nor going first or last
+        // favours one of them.
+        for (int step = 0; step < 3; ++step) {
+            const int mode = (step + run) % 3;
+            QProcess child;
+            child.setProcessEnvironment(environment);
+            const qint64 started = monotonicMs();
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QLatin1String(modes[mode])});
+            child.waitForFinished(30000);
+            const QByteArray output = child.readAllStandardOutput();
+            const qsizetype at = output.indexOf("painted ");
+            if (at < 0) {
+                std::fprintf(stderr, "the %s window never painted\n", modes[mode]);
+                return 1;
+            }
+            times[mode].push_back(double(output.mid(at + 8).trimmed().toLongLong() - started));
+        }
+    }
+    const double empty = median(times[0]);
+    std::printf("Process start to the first paint of the main window (%s), median of %d runs, ms\n\n",
+                qEnvironmentVariableIsSet("DISPLAY") ? "on the display" : "offscreen", runs);
+    std::printf("| window                                         | median | / empty |\n");
+    std::printf("|------------------------------------------------|-------:|--------:|\n");
+    const char *names[] = {"empty QWidget of the console's size (baseline)", "console", "console with the simulated pendant"};
+    for (int mode = 0; mode < 3; ++mode)
+        std::printf("| %-46s | %6.1f | %7.2f |\n", names[mode], median(times[mode]), median(times[mode]) / empty);
+    std::printf("\nGoal: the console with the simulated pendant within 1.5x the empty window.\n");
+    return 0;
+}
