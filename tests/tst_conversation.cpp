@@ -22,9 +22,13 @@ public:
             onSend(request);
     }
     [[nodiscard]] QString describe() const override { return QStringLiteral("scripted"); }
-    void replyLater(int ms, quint32 id, int number)
+    // A key-state reply whose first word tells the replies apart; `words` other than 8 break the rules.
+    void replyLater(int ms, quint32 id, int first, int words = 8)
     {
-        QTimer::singleShot(ms, this, [this, id, number] { Q_EMIT replied(Reply{id, true, {}, {number}}); });
+        QList<int> numbers(words, 0);
+        if (words > 0)
+            numbers[0] = first;
+        QTimer::singleShot(ms, this, [this, id, numbers] { Q_EMIT replied(Reply{id, true, {}, numbers}); });
     }
     std::function<void(const Request &)> onSend;
 };
@@ -47,6 +51,7 @@ private Q_SLOTS:
     void nestedWaitsTakeOnlyTheirOwnReply_data();
     void nestedWaitsTakeOnlyTheirOwnReply();
     void lateReplyIsDroppedAndAnswersNothing();
+    void replyThatBreaksARuleEndsTheWaitAtOnce();
 
 private:
     QtMessageHandler m_previousHandler = nullptr;
@@ -84,9 +89,11 @@ void TestConversation::nestedWaitsTakeOnlyTheirOwnReply()
     ScriptedLink link;
     tavlox::Conversation conversation(link);
     std::optional<Reply> inner;
+    bool outerSent = false;
     link.onSend = [&](const Request &request) {
-        if (request.kind == RequestKind::Beep) {
-            QTimer::singleShot(0, &link, [&] { inner = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 2000); });
+        if (!outerSent) {
+            outerSent = true;
+            QTimer::singleShot(0, &link, [&] { inner = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 2000).reply; });
             link.replyLater(outerReplyMs, request.id, 1);
             if (outerCopyMs >= 0)
                 link.replyLater(outerCopyMs, request.id, 3);
@@ -94,11 +101,11 @@ void TestConversation::nestedWaitsTakeOnlyTheirOwnReply()
             link.replyLater(innerReplyMs, request.id, 2);
         }
     };
-    const std::optional<Reply> outer = conversation.ask(Request{0, RequestKind::Beep, {5}, {}}, 2000);
+    const std::optional<Reply> outer = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 2000).reply;
     QVERIFY(outer);
     QVERIFY(inner);
-    QCOMPARE(outer->numbers, QList<int>{1});
-    QCOMPARE(inner->numbers, QList<int>{2});
+    QCOMPARE(outer->numbers.first(), 1);
+    QCOMPARE(inner->numbers.first(), 2);
     QTRY_COMPARE(droppedTraces.size(), dropped);
     if (dropped)
         QVERIFY2(droppedTraces.first().contains(QLatin1String("second copy")), qPrintable(droppedTraces.first()));
@@ -119,13 +126,31 @@ void TestConversation::lateReplyIsDroppedAndAnswersNothing()
     };
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 50));
+    const tavlox::Conversation::Answer first = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 50);
+    QVERIFY(!first.reply && first.brokenRule.isEmpty());
     QVERIFY2(clock.elapsed() >= 49, qPrintable(QString::number(clock.elapsed())));
-    const std::optional<Reply> second = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 1000);
+    const std::optional<Reply> second = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 1000).reply;
     QVERIFY(second);
-    QCOMPARE(second->numbers, QList<int>{2});
+    QCOMPARE(second->numbers.first(), 2);
     QCOMPARE(droppedTraces.size(), 1);
     QVERIFY2(droppedTraces.first().contains(QString::number(firstId)), qPrintable(droppedTraces.first()));
+}
+
+// A reply with seven words is never made into eight: the wait ends at once with the broken rule, long before its
+// time is up, and the reply is dropped.
+void TestConversation::replyThatBreaksARuleEndsTheWaitAtOnce()
+{
+    ScriptedLink link;
+    tavlox::Conversation conversation(link);
+    link.onSend = [&](const Request &request) { link.replyLater(0, request.id, 1, 7); };
+    QElapsedTimer clock;
+    clock.start();
+    const tavlox::Conversation::Answer answer = conversation.ask(Request{0, RequestKind::GetKeyState, {}, {}}, 5000);
+    QVERIFY(clock.elapsed() < 2500);
+    QVERIFY(!answer.reply);
+    QCOMPARE(answer.brokenRule, QStringLiteral("the reply to GetKeyState holds 7 words, not 8"));
+    QCOMPARE(droppedTraces.size(), 1);
+    QCOMPARE(link.droppedCount(), quint64(1));
 }
 
 QTEST_GUILESS_MAIN(TestConversation)

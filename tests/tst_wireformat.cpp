@@ -98,13 +98,15 @@ void TestWireFormat::droppedDatagrams_data()
                                     << DropReason::UnknownType;
     QTest::newRow("input kind 200") << header(1, 3, 1, 8).append(QByteArray("\xC8\x00\x00\x00\x00\x00\x00\x00", 8))
                                     << DropReason::UnknownType;
-    QTest::newRow("empty payload") << header(1, 2, 1, 0) << DropReason::BadPayload;
-    QTest::newRow("count past the end") << header(1, 2, 1, 2).append(QByteArray("\x01\x09", 2)) << DropReason::BadPayload;
-    QTest::newRow("reply ok is 2") << header(1, 2, 1, 4).append(QByteArray("\x02\x00\x00\x00", 4)) << DropReason::BadPayload;
+    QTest::newRow("empty payload") << header(1, 2, 1, 0) << DropReason::PayloadEndsEarly;
+    QTest::newRow("count past the end") << header(1, 2, 1, 2).append(QByteArray("\x01\x09", 2)) << DropReason::PayloadEndsEarly;
+    QTest::newRow("reply ok is 2") << header(1, 2, 1, 4).append(QByteArray("\x02\x00\x00\x00", 4)) << DropReason::BadOk;
+    QTest::newRow("a byte left over") << header(1, 2, 1, 5).append(QByteArray("\x01\x00\x00\x00\x00", 5))
+                                      << DropReason::PayloadTooLong;
     QTest::newRow("text not UTF-8") << header(1, 2, 1, 6).append(QByteArray("\x00\x00\x00\x02\xC3\x28", 6))
-                                    << DropReason::BadPayload;
+                                    << DropReason::NotUtf8;
     QTest::newRow("six drawing parameters")
-        << header(1, 1, 1, 9).append(QByteArray("\x06\x00\x00\x01\x00\x00\x00\x20\x06", 9)) << DropReason::BadPayload;
+        << header(1, 1, 1, 9).append(QByteArray("\x06\x00\x00\x01\x00\x00\x00\x20\x06", 9)) << DropReason::TooManyParameters;
 }
 
 void TestWireFormat::droppedDatagrams()

@@ -1,6 +1,7 @@
 #include "pendantdevice.h"
 
 #include "protocol/drawingrules.h"
+#include "protocol/fieldrules.h"
 
 namespace pendant {
 
@@ -15,6 +16,7 @@ PendantDevice::PendantDevice(QObject *parent) : PendantEndpoint(parent)
                                       QStringLiteral("12"), QString()}},
                         {SetDrawingColour, {QStringLiteral("#FFFFFF")}}});
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { report({InputKind::Alive, 0, 0, 0, {}}); });
+    m_heartbeat.setTimerType(Qt::PreciseTimer);
     m_heartbeat.start(HeartbeatMs);
 }
 
@@ -31,37 +33,30 @@ Reply PendantDevice::handle(const Request &request)
 {
     Reply reply;
     reply.id = request.id;
-    const QList<int> &n = request.numbers;
     auto refuse = [&reply](const QString &why) {
         reply.ok = false;
         reply.error = why;
         return reply;
     };
+    // What breaks a rule of the protocol is refused whole: nothing is cut to fit.
+    if (const std::optional<QString> problem = requestProblem(request))
+        return refuse(*problem);
+    const QList<int> &n = request.numbers;
     switch (request.kind) {
     case RequestKind::Beep:
-        if (n.size() != 1 || n[0] < 0)
-            return refuse(QStringLiteral("bad beep time"));
         Q_EMIT beeped(n[0]);
         break;
     case RequestKind::Led:
-        if (n.size() != 2 || n[0] < 1 || n[0] > LedCount || n[1] < 0 || n[1] > 2)
-            return refuse(QStringLiteral("no such LED or mode"));
         m_leds[static_cast<size_t>(n[0] - 1)] = static_cast<LedMode>(n[1]);
         break;
     case RequestKind::Backlight:
-        if (n.size() != 1)
-            return refuse(QStringLiteral("bad backlight state"));
         m_backlight = n[0] != 0;
         break;
     case RequestKind::SetKeyState:
-        if (n.size() != KeyStateWords)
-            return refuse(QStringLiteral("a key state has eight words"));
         for (int w = 0; w < KeyStateWords; ++w)
             m_forcedKeys[static_cast<size_t>(w)] = static_cast<quint16>(n[w]);
         break;
     case RequestKind::SetPanelState:
-        if (n.size() != 3 || n[1] < 0 || n[1] >= LcdWidth || n[2] < 0 || n[2] >= LcdHeight)
-            return refuse(QStringLiteral("touch point outside the panel"));
         m_panelForced = n[0] != 0;
         m_forcedTouch = QPoint(n[1], n[2]);
         break;

@@ -13,7 +13,9 @@ class PendantDevice : public tavlox::PendantEndpoint
 {
     Q_OBJECT
 public:
-    static constexpr int HeartbeatMs = 1000;
+    // A live pendant is heard at least once a second; sending a little more often keeps that true at the
+    // receiver however the timer and the line jitter.
+    static constexpr int HeartbeatMs = 900;
 
     explicit PendantDevice(QObject *parent = nullptr);
 

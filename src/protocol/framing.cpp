@@ -32,6 +32,17 @@ FrameReader::Result FrameReader::feed(QByteArrayView bytes)
 {
     Result result;
     for (char byte : bytes) {
+        if (!m_started) {
+            // A receiver may start listening mid-frame: what comes before the first flag is no frame at all.
+            if (byte != FrameFlag) {
+                m_unframed = true;
+                continue;
+            }
+            m_started = true;
+            if (m_unframed)
+                result.drops << DropReason::BeforeFirstFlag;
+            continue;
+        }
         if (byte == FrameFlag) {
             finishFrame(result);
             continue;

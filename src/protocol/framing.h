@@ -29,6 +29,8 @@ private:
     void finishFrame(Result &result);
 
     QByteArray m_frame;
+    bool m_started = false;  // a first flag has come
+    bool m_unframed = false; // bytes came before it
     bool m_escaped = false;
     bool m_overflowed = false;
 };

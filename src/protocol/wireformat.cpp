@@ -1,104 +1,12 @@
 #include "wireformat.h"
 
-#include <QStringDecoder>
+#include "protocol/bytecursor.h"
+
 #include <QtEndian>
 
 namespace tavlox::wire {
 
 namespace {
-class Writer
-{
-public:
-    void u8(int value) { m_bytes.append(static_cast<char>(value & 0xFF)); }
-    void u16(int value)
-    {
-        u8(value >> 8);
-        u8(value);
-    }
-    void u32(quint32 value)
-    {
-        u16(static_cast<int>(value >> 16));
-        u16(static_cast<int>(value & 0xFFFF));
-    }
-    void i32(int value) { u32(static_cast<quint32>(value)); }
-    void i16(int value) { u16(value); }
-    // A UTF-8 text with its 16-bit byte count; false when it is too long for the count.
-    bool text(const QString &text)
-    {
-        const QByteArray utf8 = text.toUtf8();
-        if (utf8.size() > 0xFFFF)
-            return false;
-        u16(static_cast<int>(utf8.size()));
-        m_bytes.append(utf8);
-        return true;
-    }
-    QByteArray &bytes() { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
-
-class Reader
-{
-public:
-    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
-    bool u8(int &value)
-    {
-        if (m_at + 1 > m_bytes.size())
-            return false;
-        value = static_cast<quint8>(m_bytes[m_at++]);
-        return true;
-    }
-    bool u16(int &value)
-    {
-        int high = 0, low = 0;
-        if (!u8(high) || !u8(low))
-            return false;
-        value = (high << 8) | low;
-        return true;
-    }
-    bool u32(quint32 &value)
-    {
-        int high = 0, low = 0;
-        if (!u16(high) || !u16(low))
-            return false;
-        value = (static_cast<quint32>(high) << 16) | static_cast<quint32>(low);
-        return true;
-    }
-    bool i32(int &value)
-    {
-        quint32 raw = 0;
-        if (!u32(raw))
-            return false;
-        value = static_cast<qint32>(raw);
-        return true;
-    }
-    bool i16(int &value)
-    {
-        int raw = 0;
-        if (!u16(raw))
-            return false;
-        value = static_cast<qint16>(raw);
-        return true;
-    }
-    bool text(QString &text)
-    {
-        int size = 0;
-        if (!u16(size) || m_at + size > m_bytes.size())
-            return false;
-        // Strict: a text that is not UTF-8 would come back as other bytes, and a pendant's mistake would be hidden.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-        text = utf8(m_bytes.sliced(m_at, size));
-        m_at += size;
-        return !utf8.hasError();
-    }
-    [[nodiscard]] bool atEnd() const { return m_at == m_bytes.size(); }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_at = 0;
-};
-
 bool writeNumbers(Writer &out, const QList<int> &numbers)
 {
     if (numbers.size() > MaxNumbers)
@@ -109,6 +17,7 @@ bool writeNumbers(Writer &out, const QList<int> &numbers)
     return true;
 }
 
+// The reads below leave in.problem saying why, when they fail.
 bool readNumbers(Reader &in, QList<int> &numbers)
 {
     int count = 0;
@@ -160,7 +69,7 @@ bool writePayload(Writer &out, const SequencedInput &sequenced)
     return out.text(input.text);
 }
 
-std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
+std::optional<Message> readRequest(Reader &in, quint32 id)
 {
     Request request;
     request.id = id;
@@ -168,7 +77,7 @@ std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
     if (!in.u8(kind))
         return std::nullopt;
     if (kind >= RequestKindCount) {
-        reason = DropReason::UnknownType;
+        in.problem = DropReason::UnknownType;
         return std::nullopt;
     }
     request.kind = static_cast<RequestKind>(kind);
@@ -178,8 +87,12 @@ std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
     for (int i = 0; i < items; ++i) {
         DrawingItem item;
         int count = 0;
-        if (!in.i32(item.code) || !in.u8(count) || count > MaxParameters)
+        if (!in.i32(item.code) || !in.u8(count))
             return std::nullopt;
+        if (count > MaxParameters) {
+            in.problem = DropReason::TooManyParameters;
+            return std::nullopt;
+        }
         for (int k = 0; k < count; ++k) {
             QString parameter;
             if (!in.text(parameter))
@@ -191,18 +104,24 @@ std::optional<Message> readRequest(Reader &in, quint32 id, DropReason &reason)
     return request;
 }
 
-std::optional<Message> readReply(Reader &in, quint32 id, DropReason &)
+std::optional<Message> readReply(Reader &in, quint32 id)
 {
     Reply reply;
     reply.id = id;
     int ok = 0;
-    if (!in.u8(ok) || ok > 1 || !readNumbers(in, reply.numbers) || !in.text(reply.error))
+    if (!in.u8(ok))
+        return std::nullopt;
+    if (ok > 1) {
+        in.problem = DropReason::BadOk;
+        return std::nullopt;
+    }
+    if (!readNumbers(in, reply.numbers) || !in.text(reply.error))
         return std::nullopt;
     reply.ok = ok == 1;
     return reply;
 }
 
-std::optional<Message> readInput(Reader &in, quint32 id, DropReason &reason)
+std::optional<Message> readInput(Reader &in, quint32 id)
 {
     SequencedInput sequenced;
     sequenced.sequence = id;
@@ -211,7 +130,7 @@ std::optional<Message> readInput(Reader &in, quint32 id, DropReason &reason)
     if (!in.u8(kind))
         return std::nullopt;
     if (kind >= InputKindCount) {
-        reason = DropReason::UnknownType;
+        in.problem = DropReason::UnknownType;
         return std::nullopt;
     }
     input.kind = static_cast<InputKind>(kind);
@@ -291,20 +210,23 @@ Decoded decode(QByteArrayView bytes)
         return result;
     }
     Reader payload(bytes.sliced(HeaderBytes));
-    result.reason = DropReason::BadPayload;
     std::optional<Message> message;
     switch (static_cast<MessageType>(type)) {
     case MessageType::Request:
-        message = readRequest(payload, id, result.reason);
+        message = readRequest(payload, id);
         break;
     case MessageType::Reply:
-        message = readReply(payload, id, result.reason);
+        message = readReply(payload, id);
         break;
     case MessageType::Input:
-        message = readInput(payload, id, result.reason);
+        message = readInput(payload, id);
         break;
     }
-    if (message && payload.atEnd())
+    if (!message)
+        result.reason = payload.problem;
+    else if (!payload.atEnd())
+        result.reason = DropReason::PayloadTooLong;
+    else
         result.message = std::move(message);
     return result;
 }
@@ -361,8 +283,18 @@ QString describe(DropReason reason)
         return QStringLiteral("unknown message kind");
     case DropReason::LengthMismatch:
         return QStringLiteral("length field disagrees with the size");
-    case DropReason::BadPayload:
-        return QStringLiteral("malformed payload");
+    case DropReason::PayloadEndsEarly:
+        return QStringLiteral("malformed payload: it ends early");
+    case DropReason::PayloadTooLong:
+        return QStringLiteral("malformed payload: bytes are left over after it");
+    case DropReason::TooManyParameters:
+        return QStringLiteral("malformed payload: a drawing item has more than %1 parameters").arg(MaxParameters);
+    case DropReason::NotUtf8:
+        return QStringLiteral("malformed payload: a text is not UTF-8");
+    case DropReason::BadOk:
+        return QStringLiteral("malformed payload: ok is neither 0 nor 1");
+    case DropReason::BeforeFirstFlag:
+        return QStringLiteral("bytes before the first frame flag");
     case DropReason::BadCrc:
         return QStringLiteral("bad frame CRC");
     case DropReason::BadStuffing:

@@ -38,8 +38,12 @@ static_assert(std::is_same_v<std::variant_alternative_t<int(MessageType::Request
               std::is_same_v<std::variant_alternative_t<int(MessageType::Input) - 1, Message>, SequencedInput>);
 [[nodiscard]] inline MessageType typeOf(const Message &message) { return MessageType(message.index() + 1); }
 
-enum class DropReason { Truncated, Oversized, BadMagic, UnknownVersion, UnknownType, LengthMismatch, BadPayload, BadCrc,
-                        BadStuffing };
+// Why a datagram or frame is not a message (describe() gives the words the trace and docs/wire-protocol.md use).
+enum class DropReason {
+    Truncated, Oversized, BadMagic, UnknownVersion, UnknownType, LengthMismatch, // the header
+    PayloadEndsEarly, PayloadTooLong, TooManyParameters, NotUtf8, BadOk,          // the payload
+    BadCrc, BadStuffing, BeforeFirstFlag                                          // a serial frame
+};
 
 struct Decoded
 {

@@ -3,12 +3,11 @@
 #include "cao/failure.h"
 #include "cao/status.h"
 #include "protocol/drawingrules.h"
+#include "protocol/fieldrules.h"
 
 namespace tavlox {
 
 namespace {
-constexpr int MaxBeepMs = 60000;
-
 enum EchoNumber : qint32 { BeepEcho = 256, LedEcho = 257, DrawEcho = 259, BacklightEcho = 260 };
 
 [[noreturn]] void badArgument(const QString &what)
@@ -55,16 +54,29 @@ const cao::Value::Array &arrayOf(const cao::Value &value, qsizetype size, const 
     return value.elements();
 }
 
+// The ranges are the protocol's own (fieldrules.h), so that nothing is sent that a pendant must refuse.
+int numberFrom(const cao::Value &value, const QString &what, RequestKind kind, int index)
+{
+    const NumberRule &rule = requestNumbers(kind)[static_cast<size_t>(index)];
+    return numberFrom(value, what, rule.minimum, rule.maximum);
+}
+
+int integerFrom(const cao::Value &value, const QString &what, const QString &expected, RequestKind kind, int index)
+{
+    const NumberRule &rule = requestNumbers(kind)[static_cast<size_t>(index)];
+    return integerFrom(value, what, expected, rule.minimum, rule.maximum);
+}
+
 QList<int> beep(const cao::Value &parameter)
 {
-    return {numberFrom(parameter, QStringLiteral("Beep time (ms)"), 0, MaxBeepMs)};
+    return {numberFrom(parameter, QStringLiteral("Beep time (ms)"), RequestKind::Beep, 0)};
 }
 
 QList<int> led(const cao::Value &parameter)
 {
     const auto &elements = arrayOf(parameter, 2, QStringLiteral("LED"));
-    const int number = numberFrom(elements[0], QStringLiteral("LED number"), 1, LedCount);
-    return {number, integerFrom(elements[1], QStringLiteral("LED mode"), QStringLiteral("0, 1 or 2"), 0, 2)};
+    const int number = numberFrom(elements[0], QStringLiteral("LED number"), RequestKind::Led, 0);
+    return {number, integerFrom(elements[1], QStringLiteral("LED mode"), QStringLiteral("0, 1 or 2"), RequestKind::Led, 1)};
 }
 
 QList<int> backlight(const cao::Value &parameter)
@@ -79,16 +91,17 @@ QList<int> setKeyState(const cao::Value &parameter)
     const auto &elements = arrayOf(parameter, KeyStateWords, QStringLiteral("SetKeyState"));
     QList<int> words;
     for (int w = 0; w < KeyStateWords; ++w)
-        words << numberFrom(elements[w], QStringLiteral("SetKeyState word %1").arg(w), 0, 65535);
+        words << numberFrom(elements[w], QStringLiteral("SetKeyState word %1").arg(w), RequestKind::SetKeyState, w);
     return words;
 }
 
 QList<int> setPanelState(const cao::Value &parameter)
 {
     const auto &elements = arrayOf(parameter, 3, QStringLiteral("SetPanelState"));
-    const int touch = integerFrom(elements[0], QStringLiteral("SetPanelState touch"), QStringLiteral("0 or 1"), 0, 1);
-    const int x = numberFrom(elements[1], QStringLiteral("SetPanelState X"), 0, LcdWidth - 1);
-    const int y = numberFrom(elements[2], QStringLiteral("SetPanelState Y"), 0, LcdHeight - 1);
+    constexpr auto kind = RequestKind::SetPanelState;
+    const int touch = integerFrom(elements[0], QStringLiteral("SetPanelState touch"), QStringLiteral("0 or 1"), kind, 0);
+    const int x = numberFrom(elements[1], QStringLiteral("SetPanelState X"), kind, 1);
+    const int y = numberFrom(elements[2], QStringLiteral("SetPanelState Y"), kind, 2);
     return {touch, x, y};
 }
 

@@ -1,14 +1,13 @@
 #include "conversation.h"
 
+#include "protocol/fieldrules.h"
+#include "protocol/wireformat.h"
 #include "tavlox/pendantlink.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QScopeGuard>
-
-Q_DECLARE_LOGGING_CATEGORY(lcTavlox)
 
 namespace tavlox {
 
@@ -17,12 +16,14 @@ namespace tavlox {
 class Conversation::Wait : public QObject
 {
 public:
-    explicit Wait(quint32 id) : id(id) {}
+    Wait(quint32 id, RequestKind kind) : id(id), kind(kind) {}
 
-    [[nodiscard]] bool over() const { return reply || expired; }
+    [[nodiscard]] bool over() const { return answered || expired; }
 
     const quint32 id;
-    std::optional<Reply> reply;
+    const RequestKind kind;
+    Answer answer;
+    bool answered = false;
     bool expired = false;
 
 protected:
@@ -39,35 +40,46 @@ Conversation::Conversation(PendantLink &link, QObject *parent)
 
 Conversation::~Conversation() = default;
 
-std::optional<Reply> Conversation::ask(Request request, int timeoutMs)
+Conversation::Answer Conversation::ask(Request request, int timeoutMs)
 {
     request.id = ++m_nextId;
     if (request.id == 0) // 0 never names a request
         request.id = ++m_nextId;
-    Wait wait(request.id);
+    Wait wait(request.id, request.kind);
     m_waits.push_back(&wait);
     const auto done = qScopeGuard([this, &wait] { std::erase(m_waits, &wait); });
     m_link.send(request);
-    if (!wait.reply) {
+    if (!wait.answered) {
         wait.startTimer(timeoutMs, Qt::PreciseTimer);
         // Each turn blocks until something happens, then looks again; unlike a nested event loop this needs no
         // wake-up call when the reply comes. The operator cannot start another command while this one waits.
         while (!wait.over())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
     }
-    return wait.reply;
+    return wait.answer;
 }
 
 void Conversation::onReplied(const Reply &reply)
 {
-    const auto waiting = std::find_if(m_waits.begin(), m_waits.end(), [&reply](const Wait *wait) { return wait->id == reply.id; });
-    if (waiting == m_waits.end())
-        qCInfo(lcTavlox) << "dropped reply" << reply.id << "- no request of that id is waiting";
-    else if ((*waiting)->reply)
-        qCInfo(lcTavlox) << "dropped reply" << reply.id << "- a second copy of a reply already taken";
-    else
-        (*waiting)->reply = reply;
     Q_EMIT heard();
+    const auto waiting = std::find_if(m_waits.begin(), m_waits.end(), [&reply](const Wait *wait) { return wait->id == reply.id; });
+    const QString what = wire::describe(reply);
+    if (waiting == m_waits.end()) {
+        m_link.reportDropped(what, QStringLiteral("no request of that id is waiting"));
+        return;
+    }
+    Wait &wait = **waiting;
+    if (wait.answered) {
+        m_link.reportDropped(what, QStringLiteral("a second copy of a reply already taken"));
+        return;
+    }
+    wait.answered = true;
+    if (std::optional<QString> broken = replyProblem(wait.kind, reply)) {
+        m_link.reportDropped(what, *broken);
+        wait.answer.brokenRule = *broken;
+        return;
+    }
+    wait.answer.reply = reply;
 }
 
 } // namespace tavlox

@@ -1,7 +1,9 @@
 #pragma once
 // The provider's side of the conversation with a pendant: numbers each request, sends it and waits for the reply
 // with that number. Waits may nest (a timer or a script asks while another request waits): each waits for its
-// own id, a reply is never taken for another request, and a reply nobody waits for is traced as dropped.
+// own id, a reply is never taken for another request, and a reply nobody waits for is dropped through the link,
+// which traces and counts it. A reply that breaks the protocol's rules for its request is dropped too, and its
+// request learns why at once.
 #include "protocol/protocol.h"
 
 #include <QObject>
@@ -16,15 +18,21 @@ class Conversation : public QObject
 {
     Q_OBJECT
 public:
+    struct Answer
+    {
+        std::optional<Reply> reply; // the reply, when one that keeps the rules came in time
+        QString brokenRule;         // else, when a reply came that broke a rule: which
+    };
+
     explicit Conversation(PendantLink &link, QObject *parent = nullptr);
     ~Conversation() override;
 
     // Sends the request under a new id and waits at most timeoutMs for its reply, delivering every other event but
-    // user input meanwhile. Empty when no reply came in time; throws what the link's send throws.
-    [[nodiscard]] std::optional<Reply> ask(Request request, int timeoutMs);
+    // user input meanwhile. Throws what the link's send throws.
+    [[nodiscard]] Answer ask(Request request, int timeoutMs);
 
 Q_SIGNALS:
-    // Any reply arrived, awaited or not: the pendant is there.
+    // A reply arrived, awaited or not: the pendant is there.
     void heard();
 
 private:

@@ -1,8 +1,16 @@
 #include "pendantlink.h"
 
+#include "wire/wirechannel.h"
+
 #include <QTimer>
 
 namespace tavlox {
+
+void PendantLink::reportDropped(const QString &what, const QString &reason)
+{
+    ++m_dropped;
+    qCInfo(lcWire).noquote() << describe() << "dropped" << what << "-" << reason;
+}
 
 InProcessLink::InProcessLink(PendantEndpoint *endpoint) : m_endpoint(endpoint)
 {

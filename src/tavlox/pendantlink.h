@@ -14,10 +14,17 @@ public:
     using QObject::QObject;
     virtual void send(const Request &request) = 0;
     [[nodiscard]] virtual QString describe() const = 0;
+    // A message from the pendant that is not acted on: traced with the reason (zandorex.tavlox.wire) and counted,
+    // as the link's own drops are.
+    virtual void reportDropped(const QString &what, const QString &reason);
+    [[nodiscard]] virtual quint64 droppedCount() const { return m_dropped; }
 
 Q_SIGNALS:
     void replied(const tavlox::Reply &reply);
     void inputOccurred(const tavlox::Input &input);
+
+private:
+    quint64 m_dropped = 0;
 };
 
 // A pendant in this process: the simulated pendant.

@@ -2,6 +2,7 @@
 
 #include "cao/failure.h"
 #include "cao/status.h"
+#include "protocol/fieldrules.h"
 #include "tavlox/commandrequests.h"
 
 #include <QDir>
@@ -111,7 +112,11 @@ cao::Value TavloxSession::execute(const QString &command, const cao::Value &para
 Reply TavloxSession::transact(const Request &request)
 {
     const QLatin1String command(nameOf(request.kind));
-    const std::optional<Reply> reply = m_conversation.ask(request, m_options.executeTimeoutMs);
+    const Conversation::Answer answer = m_conversation.ask(request, m_options.executeTimeoutMs);
+    const std::optional<Reply> &reply = answer.reply;
+    if (!reply && !answer.brokenRule.isEmpty())
+        throw cao::Failure(cao::status::Unspecified, QStringLiteral("The pendant's reply to \"%1\" breaks the protocol: %2")
+                                                         .arg(command, answer.brokenRule));
     if (!reply)
         throw cao::Failure(cao::status::Timeout, QStringLiteral("The pendant did not answer \"%1\" within %2 ms")
                                                      .arg(command)
@@ -125,6 +130,11 @@ Reply TavloxSession::transact(const Request &request)
 void TavloxSession::onInput(const Input &input)
 {
     onPendantHeard();
+    // A key or touch that breaks a rule would become a believable line; it is dropped instead.
+    if (const std::optional<QString> broken = inputProblem(input)) {
+        m_link->reportDropped(QStringLiteral("input %1").arg(QLatin1String(nameOf(input.kind))), *broken);
+        return;
+    }
     switch (input.kind) {
     case InputKind::Alive:
         return;

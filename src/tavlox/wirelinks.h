@@ -16,6 +16,8 @@ class WireLink : public PendantLink
 public:
     void send(const Request &request) override;
     [[nodiscard]] QString describe() const override { return m_channel->describe(); }
+    void reportDropped(const QString &what, const QString &reason) override { m_channel->drop(what, reason); }
+    [[nodiscard]] quint64 droppedCount() const override { return m_channel->counters().dropped; }
     [[nodiscard]] const WireChannel &channel() const { return *m_channel; }
 
 protected:
