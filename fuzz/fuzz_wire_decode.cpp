@@ -1,5 +1,6 @@
-// Fuzzes the wire decoder and the serial frame reader with arbitrary bytes: nothing may crash, and whatever
-// decodes must encode back to the same bytes and decode to the same message.
+// Fuzzes the wire decoder, the field rules and the serial frame reader with arbitrary bytes: nothing may crash,
+// and whatever decodes must encode back to the same bytes and decode to the same message.
+#include "protocol/fieldrules.h"
 #include "protocol/framing.h"
 
 #include <cstdlib>
@@ -20,6 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Decoded decoded = decode(bytes);
     if (decoded.message) {
+        // Every rule has a verdict for whatever decodes, without reading past a list.
+        if (const auto *request = std::get_if<tavlox::Request>(&*decoded.message))
+            (void)tavlox::requestProblem(*request);
+        else if (const auto *input = std::get_if<SequencedInput>(&*decoded.message))
+            (void)tavlox::inputProblem(input->input);
+        else
+            for (int kind = 0; kind < tavlox::RequestKindCount; ++kind)
+                (void)tavlox::replyProblem(static_cast<tavlox::RequestKind>(kind), std::get<tavlox::Reply>(*decoded.message));
         const QByteArray encoded = encode(*decoded.message);
         require(encoded == bytes);
         const Decoded again = decode(encoded);

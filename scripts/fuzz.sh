@@ -16,10 +16,31 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 shift || true
 harnesses=${*:-$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
 cmake --build build-fuzz -j "$(nproc)" --target $harnesses
+# The decoder starts from every message of the conformance table, one file each (hex, "AB*N" runs, ";" between).
+seed_from_table() {
+    local folder=$1
+    mkdir -p "$folder"
+    SEEDS="$folder" perl -ne '
+        next if /^#/ || !/ \| /;
+        my @fields = split / \| /;
+        (my $messages = $fields[1]) =~ s/^\s*line://;
+        for my $hex (split /;/, $messages) {
+            $hex =~ s/([0-9A-Fa-f]{2})\*(\d+)/$1 x $2/ge;
+            $hex =~ s/\s//g;
+            open(my $out, ">:raw", sprintf("%s/row%04d", $ENV{SEEDS}, ++$n)) or die;
+            print $out pack("H*", $hex);
+        }' docs/wire-conformance.txt
+}
+
 for harness in $harnesses; do
     mkdir -p "build-fuzz/corpus/$harness"
+    seeds=()
+    if [ "$harness" = fuzz_wire_decode ]; then
+        seed_from_table build-fuzz/seeds/fuzz_wire_decode
+        seeds=("seeds/fuzz_wire_decode")
+    fi
     echo "== $harness: $seconds s =="
     # The one allowed suppression: fontconfig's known leak, as in the tests.
     (cd build-fuzz && LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" QT_QPA_PLATFORM=offscreen "./fuzz/$harness" -max_total_time="$seconds" -print_final_stats=1 \
-        "corpus/$harness" "../fuzz/corpus/$harness")
+        "corpus/$harness" "../fuzz/corpus/$harness" "${seeds[@]}")
 done

@@ -132,7 +132,7 @@ std::optional<QString> inputProblem(const Input &input)
         if (input.key < 0 || input.key >= PendantKeyCount)
             return QStringLiteral("%1 key: %2 is outside 0–%3").arg(kind).arg(input.key).arg(PendantKeyCount - 1);
     } else if (input.key != 0) {
-        return QStringLiteral("%1 carries key %2; only KeyDown and KeyUp have a key").arg(kind).arg(input.key);
+        return QStringLiteral("%1 carries key %2, which only KeyDown and KeyUp have").arg(kind).arg(input.key);
     }
     if (isTouch(input.kind)) {
         if (input.x < 0 || input.x >= LcdWidth)
@@ -140,10 +140,10 @@ std::optional<QString> inputProblem(const Input &input)
         if (input.y < 0 || input.y >= LcdHeight)
             return QStringLiteral("%1 y: %2 is outside 0–%3").arg(kind).arg(input.y).arg(LcdHeight - 1);
     } else if (input.x != 0 || input.y != 0) {
-        return QStringLiteral("%1 carries the position (%2, %3); only a touch has one").arg(kind).arg(input.x).arg(input.y);
+        return QStringLiteral("%1 carries the position (%2, %3), which only a touch has").arg(kind).arg(input.x).arg(input.y);
     }
     if (input.kind != InputKind::LcdText && !input.text.isEmpty())
-        return QStringLiteral("%1 carries a text; only LcdText has one").arg(kind);
+        return QStringLiteral("%1 carries a text, which only LcdText has").arg(kind);
     return std::nullopt;
 }
 

@@ -1,9 +1,7 @@
 #include "linkrig.h"
 
-#include <QDeadlineTimer>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QThread>
+#include "ptypair.h"
+
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -80,27 +78,11 @@ private:
 class SerialRig : public LinkRig
 {
 public:
-    SerialRig()
+    SerialRig() : m_problem(m_pair.problem())
     {
-        const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
-        if (socat.isEmpty()) {
-            m_problem = QStringLiteral("socat is not installed (scripts/setup.sh installs it)");
+        if (!m_problem.isEmpty())
             return;
-        }
-        const QString console = m_folder.filePath(QStringLiteral("console"));
-        const QString device = m_folder.filePath(QStringLiteral("pendant"));
-        m_socat.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + console,
-                              QStringLiteral("pty,raw,echo=0,link=") + device});
-        const QDeadlineTimer deadline(10000);
-        while (!(QFileInfo::exists(console) && QFileInfo::exists(device)) && !deadline.hasExpired() &&
-               m_socat.state() != QProcess::NotRunning)
-            QThread::msleep(10);
-        if (!QFileInfo::exists(console) || !QFileInfo::exists(device)) {
-            m_problem = QStringLiteral("socat made no pseudo-terminal pair: %1").arg(QString::fromLocal8Bit(m_socat.readAllStandardError()));
-            return;
-        }
-        m_consoleEnd = console;
-        m_channel = std::make_unique<tavlox::SerialChannel>(device);
+        m_channel = std::make_unique<tavlox::SerialChannel>(m_pair.pendantEnd());
         m_problem = m_channel->open();
         if (m_problem.isEmpty())
             m_bridge = std::make_unique<tavlox::EndpointBridge>(*m_channel, pendant);
@@ -109,10 +91,8 @@ public:
     {
         m_bridge.reset();
         m_channel.reset();
-        m_socat.kill();
-        m_socat.waitForFinished(5000);
     }
-    QString linkOption() const override { return QStringLiteral("Port=") + m_consoleEnd; }
+    QString linkOption() const override { return QStringLiteral("Port=") + m_pair.consoleEnd(); }
     std::unique_ptr<tavlox::PendantLink> makeLink(const tavlox::ConnectionOptions &options) override
     {
         return tavlox::makeWireLink(options);
@@ -120,9 +100,7 @@ public:
     QString problem() const override { return m_problem; }
 
 private:
-    QTemporaryDir m_folder;
-    QProcess m_socat;
-    QString m_consoleEnd;
+    PtyPair m_pair;
     QString m_problem;
     std::unique_ptr<tavlox::SerialChannel> m_channel;
     std::unique_ptr<tavlox::EndpointBridge> m_bridge;

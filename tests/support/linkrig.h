@@ -6,8 +6,6 @@
 #include "tavlox/wirelinks.h"
 #include "wire/endpointbridge.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <memory>
 
 namespace testing {
