@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-serialport-dev libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-serialport-dev qt6-declarative-dev libgl-dev qt6-qpa-plugins
     fonts-noto-cjk             # the Japanese captions
     xvfb xauth                 # a display for machines without one
     socat                      # serial-line pairs for the link tests

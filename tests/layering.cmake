@@ -13,6 +13,7 @@ set(uses_eventlog "")
 set(uses_minitp cao controls)
 set(uses_keyconfig keymap controls)
 set(uses_console cao controls eventlog minitp keyconfig)
+set(uses_script cao)
 set(without_widgets cao protocol wire keymap tavlox pendant)
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")

@@ -46,6 +46,20 @@ void Message::Answer(const cao::Value &answer)
         m_onAnswer(answer);
 }
 
+// ---- CallActivity
+
+CallActivity &CallActivity::instance()
+{
+    static CallActivity activity;
+    return activity;
+}
+
+void CallActivity::leave()
+{
+    if (--m_depth == 0)
+        Q_EMIT idle();
+}
+
 // ---- Controller
 
 namespace {
@@ -60,6 +74,7 @@ public:
     explicit CallScope(Controller &controller) : m_keepAlive(controller.shared_from_this()), m_controller(controller)
     {
         ++m_controller.m_callDepth;
+        CallActivity::instance().enter();
     }
     ~CallScope()
     {
@@ -67,6 +82,7 @@ public:
             m_controller.m_retiredSession.reset();
             m_controller.scheduleDelivery();
         }
+        CallActivity::instance().leave();
     }
     CallScope(const CallScope &) = delete;
     CallScope &operator=(const CallScope &) = delete;

@@ -21,6 +21,26 @@ namespace cao {
 class Controller;
 class ControllerCollection;
 
+// Whether an engine call is under way anywhere in the process. While one waits, the event loop runs but takes no
+// user input, so that no handler is re-entered; a program that acts like a user (a script) waits for idle() too.
+class CallActivity : public QObject
+{
+    Q_OBJECT
+public:
+    [[nodiscard]] static CallActivity &instance();
+    [[nodiscard]] bool busy() const { return m_depth > 0; }
+
+Q_SIGNALS:
+    // The last call under way has returned.
+    void idle();
+
+private:
+    friend class Controller;
+    void enter() { ++m_depth; }
+    void leave();
+    int m_depth = 0;
+};
+
 // One provider message as the controller raises it.
 class Message
 {

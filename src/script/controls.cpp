@@ -1,0 +1,280 @@
+#include "controls.h"
+
+#include "script/scriptcontext.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <algorithm>
+
+namespace script::controls {
+
+namespace {
+[[noreturn]] void failed(const QString &message)
+{
+    throw ActionFailed{message};
+}
+
+// The words of a name, for matching whatever their order, case and punctuation.
+QStringList words(const QString &name)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"), QRegularExpression::UseUnicodePropertiesOption);
+    QStringList list = name.toLower().split(separators, Qt::SkipEmptyParts);
+    list.sort();
+    return list;
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// A caption beside a field ("Dest Port : ") names it too.
+QString buddyCaption(const QWidget &window, const QWidget &control)
+{
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (label->buddy() == &control)
+            return withoutMnemonic(label->text()).remove(QRegularExpression(QStringLiteral("\\s*:\\s*$")));
+    return {};
+}
+
+bool isControl(const QWidget &widget)
+{
+    return qobject_cast<const QAbstractButton *>(&widget) || qobject_cast<const QLineEdit *>(&widget) ||
+           qobject_cast<const QComboBox *>(&widget) || qobject_cast<const QAbstractItemView *>(&widget) ||
+           qobject_cast<const QTabWidget *>(&widget) || !widget.accessibleName().isEmpty();
+}
+
+QStringList namesOf(const QWidget &window, const QWidget &control)
+{
+    QStringList names{control.accessibleName()};
+    // The caption part of a spoken name: "Dest IP (destination IP address)", "Exec TO, execute timeout in ms".
+    names << control.accessibleName().section(QRegularExpression(QStringLiteral(",| \\(")), 0, 0);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(&control))
+        names << withoutMnemonic(button->text());
+    names << buddyCaption(window, control);
+    names.removeAll(QString());
+    return names;
+}
+
+QString spoken(const QWidget &control)
+{
+    return control.accessibleName().isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(control.accessibleName());
+}
+
+QString label(const QWidget &control, const QString &name)
+{
+    return control.objectName().isEmpty() || control.objectName() == name ? QStringLiteral("\"%1\"").arg(name)
+                                                                          : QStringLiteral("\"%1\" (%2)").arg(name, control.objectName());
+}
+
+void requireUsable(QWidget &control, const QString &name)
+{
+    if (!control.isVisible())
+        failed(QStringLiteral("%1 is not shown (it is on a panel or tab that is not in front)").arg(label(control, name)));
+    if (!control.isEnabled())
+        failed(QStringLiteral("%1 is disabled").arg(label(control, name)));
+}
+
+template<typename Widget>
+Widget &as(QWidget &control, const QString &name, const char *kind)
+{
+    auto *widget = qobject_cast<Widget *>(&control);
+    if (!widget)
+        failed(QStringLiteral("%1 is not %2").arg(label(control, name), QLatin1String(kind)));
+    return *widget;
+}
+
+// Where a click lands: a button's centre; a check box reacts only to its box and caption.
+QPointF clickPoint(QWidget &widget)
+{
+    if (auto *box = qobject_cast<QCheckBox *>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        return QRectF(box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box)).center();
+    }
+    return QRectF(widget.rect()).center();
+}
+
+void clickAtCentre(QWidget &widget)
+{
+    const QPointF centre = clickPoint(widget);
+    const QPointF global = widget.mapToGlobal(centre);
+    QMouseEvent pressEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &pressEvent);
+    QMouseEvent releaseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &releaseEvent);
+}
+
+// The fields of a control made of several text boxes (an IP address control: four).
+QList<QLineEdit *> fieldsOf(QWidget &control)
+{
+    return qobject_cast<QLineEdit *>(&control) ? QList<QLineEdit *>() : control.findChildren<QLineEdit *>();
+}
+
+void type(QLineEdit &box, const QString &text)
+{
+    box.setFocus(Qt::OtherFocusReason);
+    box.selectAll();
+    if (text.isEmpty())
+        box.del();
+    else
+        box.insert(text); // through the box's validator and input mask, as typing goes
+}
+} // namespace
+
+QWidget &inputWindow(QWidget &console)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal ? *modal : console;
+}
+
+QWidget &find(QWidget &window, const QString &name)
+{
+    QList<QWidget *> candidates;
+    for (QWidget *widget : window.findChildren<QWidget *>())
+        if (isControl(*widget))
+            candidates << widget;
+    auto pick = [&](const std::function<bool(const QWidget &)> &matches) {
+        QList<QWidget *> found;
+        std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
+        // A control made of named parts (an address control's fields) is found whole.
+        found.removeIf([&found](QWidget *w) {
+            return std::any_of(found.begin(), found.end(), [w](QWidget *other) { return other != w && other->isAncestorOf(w); });
+        });
+        if (found.size() > 1) {
+            QStringList which;
+            for (QWidget *widget : found)
+                which << widget->objectName() + spoken(*widget);
+            failed(QStringLiteral("\"%1\" names %2 controls in \"%3\": %4; use one of their names")
+                       .arg(name)
+                       .arg(found.size())
+                       .arg(window.windowTitle(), which.join(QStringLiteral(", "))));
+        }
+        return found.value(0);
+    };
+    const QStringList wanted = words(name);
+    for (const auto &matches : std::initializer_list<std::function<bool(const QWidget &)>>{
+             [&](const QWidget &w) { return w.objectName() == name; },
+             [&](const QWidget &w) { return namesOf(window, w).contains(name); },
+             [&](const QWidget &w) {
+                 const QStringList names = namesOf(window, w);
+                 return std::any_of(names.begin(), names.end(), [&](const QString &n) { return words(n) == wanted; });
+             }}) {
+        if (QWidget *found = pick(matches))
+            return *found;
+    }
+    failed(QStringLiteral("no control named \"%1\" in \"%2\" (window.controls() lists them)").arg(name, window.windowTitle()));
+}
+
+QStringList describe(QWidget &window)
+{
+    QStringList lines;
+    for (QWidget *widget : window.findChildren<QWidget *>())
+        if (isControl(*widget) && (!widget->objectName().isEmpty() || !widget->accessibleName().isEmpty()))
+            lines << (widget->objectName().isEmpty() ? QStringLiteral("-") : widget->objectName()) + spoken(*widget);
+    return lines;
+}
+
+void press(QWidget &control, const QString &name)
+{
+    auto &button = as<QAbstractButton>(control, name, "a button");
+    requireUsable(button, name);
+    clickAtCentre(button);
+}
+
+void check(QWidget &control, const QString &name, bool on)
+{
+    auto &box = as<QAbstractButton>(control, name, "a check box");
+    if (!box.isCheckable())
+        failed(QStringLiteral("%1 is a button, not a check box").arg(label(control, name)));
+    requireUsable(box, name);
+    if (box.isChecked() != on)
+        clickAtCentre(box);
+}
+
+void choose(QWidget &control, const QString &name, const QString &item)
+{
+    auto &list = as<QComboBox>(control, name, "a drop-down list");
+    requireUsable(list, name);
+    const int index = list.findText(item, Qt::MatchExactly);
+    if (index < 0) {
+        QStringList items;
+        for (int k = 0; k < list.count(); ++k)
+            items << QStringLiteral("\"%1\"").arg(list.itemText(k));
+        failed(QStringLiteral("%1 has no item \"%2\"; it has %3").arg(label(control, name), item, items.join(QStringLiteral(", "))));
+    }
+    list.setCurrentIndex(index);
+}
+
+void setText(QWidget &control, const QString &name, const QString &text)
+{
+    requireUsable(control, name);
+    if (auto *box = qobject_cast<QLineEdit *>(&control)) {
+        if (box->isReadOnly())
+            failed(QStringLiteral("%1 cannot be typed into").arg(label(control, name)));
+        type(*box, text);
+        return;
+    }
+    const QList<QLineEdit *> fields = fieldsOf(control);
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (fields.size() < 2 || parts.size() != fields.size())
+        failed(fields.size() < 2 ? QStringLiteral("%1 takes no text").arg(label(control, name))
+                                 : QStringLiteral("%1 takes %2 fields separated by dots, such as an address \"127.0.0.1\"")
+                                       .arg(label(control, name))
+                                       .arg(fields.size()));
+    for (qsizetype k = 0; k < fields.size(); ++k)
+        type(*fields[k], parts[k]);
+}
+
+void selectTab(QWidget &window, const QString &caption)
+{
+    for (QTabWidget *tabs : window.findChildren<QTabWidget *>()) {
+        for (int k = 0; k < tabs->count(); ++k) {
+            if (withoutMnemonic(tabs->tabText(k)) != caption)
+                continue;
+            requireUsable(*tabs, caption);
+            if (!tabs->isTabEnabled(k))
+                failed(QStringLiteral("the tab \"%1\" is disabled").arg(caption));
+            tabs->setCurrentIndex(k);
+            return;
+        }
+    }
+    failed(QStringLiteral("no tab \"%1\" in \"%2\"").arg(caption, window.windowTitle()));
+}
+
+QString text(QWidget &control, const QString &name)
+{
+    if (const auto *box = qobject_cast<QLineEdit *>(&control))
+        return box->text();
+    if (const auto *list = qobject_cast<QComboBox *>(&control))
+        return list->currentText();
+    if (const auto *button = qobject_cast<QAbstractButton *>(&control))
+        return withoutMnemonic(button->text());
+    if (const auto *tabs = qobject_cast<QTabWidget *>(&control))
+        return withoutMnemonic(tabs->tabText(tabs->currentIndex()));
+    const QList<QLineEdit *> fields = fieldsOf(control);
+    if (fields.size() < 2)
+        failed(QStringLiteral("%1 has no text to read").arg(label(control, name)));
+    QStringList parts;
+    for (const QLineEdit *field : fields)
+        parts << field->text();
+    return parts.join(QLatin1Char('.'));
+}
+
+bool isChecked(QWidget &control, const QString &name)
+{
+    return as<QAbstractButton>(control, name, "a check box").isChecked();
+}
+
+} // namespace script::controls

@@ -1,0 +1,169 @@
+#include "logobject.h"
+
+#include "script/logwatcher.h"
+#include "script/scriptcontext.h"
+
+#include <QScopeGuard>
+
+namespace script {
+
+namespace {
+constexpr int DefaultExpectMs = 5000;
+constexpr int LinesShownOnFailure = 8;
+
+int millisecondsFrom(const QJSValue &value, int fallback)
+{
+    return value.isNumber() ? static_cast<int>(std::clamp(value.toNumber(), 0.0, 2147483647.0)) : fallback;
+}
+} // namespace
+
+LogObject::LogObject(ScriptContext &context, LogWatcher &watcher) : m_context(context), m_watcher(watcher) {}
+
+QJSValue LogObject::count()
+{
+    try {
+        return QJSValue(double(m_context.onUi([this] { return QVariant(m_watcher.count()); }, false).toLongLong()));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    }
+    return {};
+}
+
+QJSValue LogObject::lines(const QJSValue &from, const QJSValue &to)
+{
+    const qsizetype first = from.isNumber() ? qsizetype(from.toNumber()) : 0;
+    const qsizetype last = to.isNumber() ? qsizetype(to.toNumber()) : std::numeric_limits<qsizetype>::max();
+    try {
+        return m_context.engine().toScriptValue(m_context.onUi([this, first, last] { return QVariant(m_watcher.lines(first, last)); }, false));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    }
+    return {};
+}
+
+QJSValue LogObject::mark()
+{
+    const QJSValue now = count();
+    if (now.isNumber())
+        m_mark = qsizetype(now.toNumber());
+    return now;
+}
+
+qsizetype LogObject::fromOrMark(const QJSValue &from) const
+{
+    return from.isNumber() ? qsizetype(from.toNumber()) : m_mark;
+}
+
+bool LogObject::patternFrom(const QJSValue &value, LinePattern &pattern)
+{
+    if (value.isRegExp()) {
+        pattern.part = value.toVariant().toRegularExpression();
+        return true;
+    }
+    if (value.isString()) {
+        pattern.whole = value.toString();
+        return true;
+    }
+    m_context.engine().throwError(QStringLiteral("a log pattern is a text (a whole line) or a RegExp (a part of one), not %1")
+                                      .arg(value.toString()));
+    return false;
+}
+
+QString LogObject::lastLines()
+{
+    const QStringList last = m_context
+                                 .onUi(
+                                     [this] {
+                                         const qsizetype end = m_watcher.count();
+                                         return QVariant(m_watcher.lines(end - LinesShownOnFailure, end));
+                                     },
+                                     false)
+                                 .toStringList();
+    return last.isEmpty() ? QStringLiteral("the log is empty") : QStringLiteral("the last lines:\n  ") + last.join(QStringLiteral("\n  "));
+}
+
+std::optional<QString> LogObject::waitForLine(const LinePattern &pattern, qsizetype from, int ms)
+{
+    auto found = std::make_shared<std::optional<QString>>();
+    const int id = m_context
+                       .onUi(
+                           [this, pattern, from, found, post = m_context.poster()] {
+                               return QVariant(m_watcher.watch(pattern, from, [found, post](const QString &line) {
+                                   post([found, line] { *found = line; });
+                               }));
+                           },
+                           false)
+                       .toInt();
+    const auto forget = qScopeGuard([this, id] {
+        try {
+            if (!m_context.stopping())
+                m_context.onUi([this, id] { m_watcher.unwatch(id); return QVariant(); }, false);
+        } catch (const Stopped &) {
+        } catch (const ActionFailed &) {
+        }
+    });
+    m_context.wait(ms, [&found] { return found->has_value(); });
+    return *found;
+}
+
+QJSValue LogObject::expect(const QJSValue &pattern, const QJSValue &timeoutMs, const QJSValue &from)
+{
+    LinePattern wanted;
+    if (!patternFrom(pattern, wanted))
+        return {};
+    const int ms = millisecondsFrom(timeoutMs, DefaultExpectMs);
+    try {
+        if (const std::optional<QString> line = waitForLine(wanted, fromOrMark(from), ms))
+            return QJSValue(*line);
+        m_context.engine().throwError(
+            QStringLiteral("log.expect(%1): no line matched within %2 ms; %3").arg(wanted.describe()).arg(ms).arg(lastLines()));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    }
+    return {};
+}
+
+void LogObject::expectNone(const QJSValue &pattern, const QJSValue &milliseconds, const QJSValue &from)
+{
+    LinePattern unwanted;
+    if (!patternFrom(pattern, unwanted))
+        return;
+    const int ms = millisecondsFrom(milliseconds, DefaultExpectMs);
+    try {
+        if (const std::optional<QString> line = waitForLine(unwanted, fromOrMark(from), ms))
+            m_context.engine().throwError(QStringLiteral("log.expectNone(%1): the line \"%2\" came").arg(unwanted.describe(), *line));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    }
+}
+
+LogHost::LogHost(QAbstractItemView &view) : m_watcher(std::make_unique<LogWatcher>(view)) {}
+
+LogHost::~LogHost() = default;
+
+void LogHost::install(ScriptContext &context)
+{
+    m_object = std::make_unique<LogObject>(context, *m_watcher);
+    QJSEngine::setObjectOwnership(m_object.get(), QJSEngine::CppOwnership);
+    context.engine().globalObject().setProperty(QStringLiteral("log"), context.engine().newQObject(m_object.get()));
+    LogWatcher *watcher = m_watcher.get();
+    context.logCount = [&context, watcher] { return context.onUi([watcher] { return QVariant(watcher->count()); }, false).toLongLong(); };
+    context.logLinesFrom = [&context, watcher](qsizetype from) {
+        return context.onUi([watcher, from] { return QVariant(watcher->lines(from, watcher->count())); }, false).toStringList();
+    };
+}
+
+void LogHost::uninstall()
+{
+    m_object.reset();
+}
+
+} // namespace script

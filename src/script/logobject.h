@@ -1,0 +1,57 @@
+#pragma once
+// `log`: the console's event log for a script (docs/scripting.md): its lines, a mark, and waiting for a line.
+#include "script/scripthost.h"
+
+#include <QJSValue>
+#include <QObject>
+#include <memory>
+
+class QAbstractItemView;
+
+namespace script {
+
+class LogWatcher;
+class ScriptContext;
+struct LinePattern;
+
+class LogObject : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QJSValue count READ count)
+public:
+    LogObject(ScriptContext &context, LogWatcher &watcher);
+
+    [[nodiscard]] QJSValue count();
+    Q_INVOKABLE QJSValue lines(const QJSValue &from = QJSValue(), const QJSValue &to = QJSValue());
+    Q_INVOKABLE QJSValue mark();
+    Q_INVOKABLE QJSValue expect(const QJSValue &pattern, const QJSValue &timeoutMs = QJSValue(), const QJSValue &from = QJSValue());
+    Q_INVOKABLE void expectNone(const QJSValue &pattern, const QJSValue &milliseconds = QJSValue(), const QJSValue &from = QJSValue());
+
+private:
+    // The first matching line at or after `from` within ms, or nothing. Throws Stopped.
+    std::optional<QString> waitForLine(const LinePattern &pattern, qsizetype from, int ms);
+    bool patternFrom(const QJSValue &value, LinePattern &pattern);
+    qsizetype fromOrMark(const QJSValue &from) const;
+    QString lastLines();
+
+    ScriptContext &m_context;
+    LogWatcher &m_watcher;
+    qsizetype m_mark = 0;
+};
+
+// The log is the list view of that name in the console.
+class LogHost : public ScriptHost
+{
+public:
+    // In the user-interface thread.
+    LogHost(QAbstractItemView &view);
+    ~LogHost() override;
+    void install(ScriptContext &context) override;
+    void uninstall() override;
+
+private:
+    std::unique_ptr<LogWatcher> m_watcher;
+    std::unique_ptr<LogObject> m_object;
+};
+
+} // namespace script

@@ -1,0 +1,106 @@
+#include "runobject.h"
+
+#include "script/results.h"
+#include "script/scriptcontext.h"
+#include "script/values.h"
+
+#include <cstdio>
+
+namespace script {
+
+RunObject::RunObject(ScriptContext &context) : m_context(context) {}
+
+void RunObject::install()
+{
+    QJSEngine &engine = m_context.engine();
+    QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
+    QJSValue self = engine.newQObject(this);
+    QJSValue global = engine.globalObject();
+    for (const char *name : {"test", "check", "fail", "sleep", "i2", "i4"})
+        global.setProperty(QLatin1String(name), self.property(QLatin1String(name)));
+    global.setProperty(QStringLiteral("__run"), self);
+    // print takes any number of values, as a console's print does.
+    engine.evaluate(QStringLiteral("function print() { __run.printLine(Array.prototype.map.call(arguments, String).join(' ')); }"),
+                    QStringLiteral("<zandorex>"));
+}
+
+void RunObject::test(const QJSValue &name, const QJSValue &function)
+{
+    Results &results = m_context.results();
+    if (results.inTest()) {
+        m_context.engine().throwError(QStringLiteral("test() runs a test; it cannot run inside another"));
+        return;
+    }
+    if (!function.isCallable()) {
+        m_context.engine().throwError(QStringLiteral("test(%1, …): the second argument must be a function").arg(name.toString()));
+        return;
+    }
+    results.beginTest(name.toString(), m_context.logCount ? m_context.logCount() : 0);
+    const QJSValue outcome = QJSValue(function).call();
+    if (m_context.stopping())
+        return; // the run ends; the test is reported as stopped
+    if (outcome.isError())
+        results.failWith(outcome);
+    QStringList lines;
+    try {
+        if (m_context.logLinesFrom)
+            lines = m_context.logLinesFrom(results.logLinesBefore());
+    } catch (const Stopped &) {
+        return;
+    } catch (const ActionFailed &) {
+        // No log to read: the report goes without its lines.
+    }
+    results.endTest(lines);
+}
+
+void RunObject::check(const QJSValue &condition, const QJSValue &message)
+{
+    if (condition.toBool())
+        return;
+    m_context.engine().throwError(message.isUndefined() ? QStringLiteral("check failed") : message.toString());
+}
+
+void RunObject::fail(const QJSValue &message)
+{
+    m_context.engine().throwError(message.isUndefined() ? QStringLiteral("failed") : message.toString());
+}
+
+void RunObject::sleep(const QJSValue &milliseconds)
+{
+    if (!milliseconds.isNumber() || milliseconds.toNumber() < 0) {
+        m_context.engine().throwError(QStringLiteral("sleep(%1): a number of milliseconds is needed").arg(milliseconds.toString()));
+        return;
+    }
+    try {
+        m_context.wait(static_cast<int>(std::min(milliseconds.toNumber(), 2147483647.0)));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    }
+}
+
+void RunObject::printLine(const QString &line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+QJSValue RunObject::typed(quint16 vt, const QJSValue &number)
+{
+    QString problem;
+    QJSValue value = typedInteger(m_context.engine(), vt, number, &problem);
+    if (!problem.isEmpty())
+        m_context.engine().throwError(problem);
+    return value;
+}
+
+QJSValue RunObject::i2(const QJSValue &number)
+{
+    return typed(cao::VT_I2, number);
+}
+
+QJSValue RunObject::i4(const QJSValue &number)
+{
+    return typed(cao::VT_I4, number);
+}
+
+} // namespace script

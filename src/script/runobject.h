@@ -1,0 +1,32 @@
+#pragma once
+// What every script sees: test(), check(), fail(), sleep(), print(), i2(), i4().
+#include <QJSValue>
+#include <QObject>
+
+namespace script {
+
+class ScriptContext;
+
+class RunObject : public QObject
+{
+    Q_OBJECT
+public:
+    explicit RunObject(ScriptContext &context);
+    // Makes the functions global.
+    void install();
+
+    Q_INVOKABLE void test(const QJSValue &name, const QJSValue &function);
+    Q_INVOKABLE void check(const QJSValue &condition, const QJSValue &message = QJSValue());
+    Q_INVOKABLE void fail(const QJSValue &message = QJSValue());
+    Q_INVOKABLE void sleep(const QJSValue &milliseconds);
+    Q_INVOKABLE void printLine(const QString &line);
+    Q_INVOKABLE QJSValue i2(const QJSValue &number);
+    Q_INVOKABLE QJSValue i4(const QJSValue &number);
+
+private:
+    QJSValue typed(quint16 vt, const QJSValue &number);
+
+    ScriptContext &m_context;
+};
+
+} // namespace script

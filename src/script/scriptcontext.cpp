@@ -1,0 +1,186 @@
+#include "scriptcontext.h"
+
+#include "script/results.h"
+#include "script/uiagent.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QScopeGuard>
+#include <QThread>
+#include <QTimerEvent>
+#include <deque>
+#include <mutex>
+
+namespace script {
+
+// Work for the script's thread, posted from any thread. It outlives the context, so that an action still under
+// way in the user-interface thread when the script has ended hands its outcome to nobody, safely.
+struct ScriptContext::Inbox
+{
+    void post(std::function<void()> work)
+    {
+        std::lock_guard lock(mutex);
+        if (!dispatcher)
+            return;
+        pending.push_back(std::move(work));
+        dispatcher->wakeUp();
+    }
+    void wake()
+    {
+        std::lock_guard lock(mutex);
+        if (dispatcher)
+            dispatcher->wakeUp();
+    }
+    std::deque<std::function<void()>> take()
+    {
+        std::lock_guard lock(mutex);
+        return std::exchange(pending, {});
+    }
+
+    std::mutex mutex;
+    std::deque<std::function<void()>> pending;
+    QAbstractEventDispatcher *dispatcher = nullptr; // null once the script's thread is done
+};
+
+// Where an action's outcome lands: filled in the script's thread, from the inbox.
+struct Slot
+{
+    bool finished = false;
+    QVariant value;
+    QString error;
+};
+
+struct UiReply::Outcome
+{
+    std::shared_ptr<ScriptContext::Inbox> inbox;
+    std::shared_ptr<Slot> slot = std::make_shared<Slot>();
+    std::atomic<bool> handedBack = false;
+
+    void handBack(QVariant value, QString error)
+    {
+        if (handedBack.exchange(true))
+            return;
+        inbox->post([slot = slot, value = std::move(value), error = std::move(error)] {
+            slot->value = value;
+            slot->error = error;
+            slot->finished = true;
+        });
+    }
+};
+
+void UiReply::done(QVariant value) const
+{
+    m_outcome->handBack(std::move(value), {});
+}
+
+void UiReply::fail(const QString &message) const
+{
+    m_outcome->handBack({}, message.isEmpty() ? QStringLiteral("failed") : message);
+}
+
+ScriptContext::ScriptContext(UiAgent &ui, Results &results, const std::atomic<bool> &stopping)
+    : m_ui(ui), m_results(results), m_stopping(stopping), m_inbox(std::make_shared<Inbox>())
+{
+    m_inbox->dispatcher = QAbstractEventDispatcher::instance(QThread::currentThread());
+}
+
+ScriptContext::~ScriptContext()
+{
+    std::lock_guard lock(m_inbox->mutex);
+    m_inbox->dispatcher = nullptr;
+    m_inbox->pending.clear();
+}
+
+void ScriptContext::post(std::function<void()> work)
+{
+    m_inbox->post(std::move(work));
+}
+
+std::function<void(std::function<void()>)> ScriptContext::poster() const
+{
+    return [inbox = m_inbox](std::function<void()> work) { inbox->post(std::move(work)); };
+}
+
+void ScriptContext::wake()
+{
+    m_inbox->wake();
+}
+
+void ScriptContext::drain()
+{
+    for (std::function<void()> &work : m_inbox->take())
+        work();
+}
+
+void ScriptContext::finishing()
+{
+    m_finishing = true;
+}
+
+void ScriptContext::timerEvent(QTimerEvent *)
+{
+    // Only wakes a wait at its deadline.
+}
+
+bool ScriptContext::wait(int ms, const std::function<bool()> &done)
+{
+    const QDeadlineTimer deadline = ms < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(ms, Qt::PreciseTimer);
+    const int timer = ms < 0 ? 0 : startTimer(std::max(ms, 0), Qt::PreciseTimer);
+    const auto stopTimer = qScopeGuard([this, timer] {
+        if (timer)
+            killTimer(timer);
+    });
+    for (;;) {
+        drain();
+        if (done && done())
+            return true;
+        if (stopping())
+            throw Stopped{};
+        if (deadline.hasExpired())
+            return done ? done() : true;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+QVariant ScriptContext::onUi(std::function<void(const UiReply &reply)> action, bool gated)
+{
+    if (stopping())
+        throw Stopped{};
+    UiReply reply;
+    reply.m_outcome = std::make_shared<UiReply::Outcome>();
+    reply.m_outcome->inbox = m_inbox;
+    const std::shared_ptr<Slot> slot = reply.m_outcome->slot;
+    m_ui.run(
+        [action = std::move(action), reply] {
+            try {
+                action(reply);
+            } catch (const ActionFailed &failed) {
+                reply.fail(failed.message);
+            } catch (const std::exception &unexpected) {
+                reply.fail(QString::fromLocal8Bit(unexpected.what()));
+            }
+        },
+        gated);
+    // Once the run is finishing, a window that does not answer within a second is not waited for.
+    if (!wait(m_finishing ? 1000 : -1, [&slot] { return slot->finished; }))
+        throw Stopped{};
+    if (!slot->error.isEmpty())
+        throw ActionFailed{slot->error};
+    return slot->value;
+}
+
+QVariant ScriptContext::onUi(std::function<QVariant()> action, bool gated)
+{
+    return onUi([action = std::move(action)](const UiReply &reply) { reply.done(action()); }, gated);
+}
+
+QJSValue ScriptContext::callHandler(QJSValue function, const QJSValueList &arguments, const QString &what)
+{
+    QJSValue result = function.call(arguments);
+    if (result.isError() && !stopping())
+        m_results.handlerFailed(what, result);
+    return result;
+}
+
+} // namespace script

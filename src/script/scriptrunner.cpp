@@ -1,0 +1,157 @@
+#include "scriptrunner.h"
+
+#include "script/results.h"
+#include "script/runobject.h"
+#include "script/scriptcontext.h"
+#include "script/scripthost.h"
+#include "script/syntaxcheck.h"
+#include "script/uiagent.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QThread>
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace script {
+
+ScriptRunner::ScriptRunner(ScriptOptions options, QObject *parent)
+    : QObject(parent), m_options(std::move(options)), m_ui(std::make_unique<UiAgent>()),
+      m_results(std::make_unique<Results>(QFileInfo(m_options.file).completeBaseName()))
+{
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this,
+            [this] { stop(QStringLiteral("the time-out of %1 s was reached").arg(m_options.timeoutSeconds)); });
+}
+
+ScriptRunner::~ScriptRunner()
+{
+    if (m_thread) {
+        stop(QStringLiteral("the program is ending"));
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void ScriptRunner::addHost(std::shared_ptr<ScriptHost> host)
+{
+    m_hosts.push_back(std::move(host));
+}
+
+void ScriptRunner::start()
+{
+    m_thread = QThread::create([this] { runScript(); });
+    m_thread->setObjectName(QStringLiteral("script"));
+    connect(m_thread, &QThread::finished, this, &ScriptRunner::conclude);
+    if (m_options.timeoutSeconds > 0)
+        m_timeout.start(std::chrono::seconds(m_options.timeoutSeconds));
+    m_thread->start();
+}
+
+void ScriptRunner::stop(const QString &why)
+{
+    std::lock_guard lock(m_contextMutex);
+    if (m_stopping.exchange(true))
+        return;
+    m_stopReason = why;
+    if (m_context) {
+        m_context->engine().setInterrupted(true); // a loop that never waits is stopped here
+        m_context->wake();                         // a wait is stopped here
+    }
+}
+
+// The script's thread: make the objects, check the syntax, run the file, report.
+void ScriptRunner::runScript()
+{
+    QFile file(m_options.file);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_results->scriptError(QStringLiteral("cannot read the script: %1").arg(file.errorString()), m_options.file);
+        return;
+    }
+    const QString source = QString::fromUtf8(file.readAll());
+    ScriptContext context(*m_ui, *m_results, m_stopping);
+    {
+        std::lock_guard lock(m_contextMutex);
+        m_context = &context;
+        if (m_stopping)
+            context.engine().setInterrupted(true);
+    }
+    RunObject run(context);
+    run.install();
+    for (const std::shared_ptr<ScriptHost> &host : m_hosts)
+        host->install(context);
+    if (const QString problem = syntaxProblem(context.engine(), source, m_options.file); !problem.isEmpty()) {
+        m_results->scriptError(problem, {});
+    } else {
+        const QJSValue outcome = context.engine().evaluate(source, m_options.file);
+        if (outcome.isError() && !m_stopping)
+            m_results->scriptError(outcome.property(QStringLiteral("message")).toString(), Results::whereOf(outcome));
+    }
+    if (m_stopping) {
+        QStringList lines;
+        if (context.logLinesFrom && m_results->inTest()) {
+            // The windows still answer: the lines the stopped test produced go into its report.
+            context.finishing();
+            try {
+                lines = context.logLinesFrom(m_results->logLinesBefore());
+            } catch (const Stopped &) {
+            } catch (const ActionFailed &) {
+            }
+        }
+        std::lock_guard lock(m_contextMutex);
+        m_results->stopped(m_stopReason, lines);
+    }
+    for (const std::shared_ptr<ScriptHost> &host : m_hosts)
+        host->uninstall();
+    std::lock_guard lock(m_contextMutex);
+    m_context = nullptr;
+}
+
+// The user-interface thread, once the script's thread has ended.
+void ScriptRunner::conclude()
+{
+    m_timeout.stop();
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    m_results->printSummary();
+    int status = m_results->exitStatus();
+    QString problem;
+    if (!m_options.junit.isEmpty() && !m_results->writeJUnit(m_options.junit, &problem)) {
+        std::fprintf(stderr, "cannot write the JUnit report %s: %s\n", qPrintable(m_options.junit), qPrintable(problem));
+        status = std::max(status, int(ScriptError));
+    }
+    Q_EMIT finished(status);
+}
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int number)
+{
+    const char byte = static_cast<char>(number);
+    (void)!::write(signalPipe[1], &byte, 1); // all a signal handler may do
+}
+} // namespace
+
+void stopOnSignals(ScriptRunner &runner)
+{
+    if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &runner);
+    QObject::connect(notifier, &QSocketNotifier::activated, &runner, [&runner] {
+        char byte = 0;
+        (void)!::read(signalPipe[0], &byte, 1);
+        runner.stop(byte == SIGINT ? QStringLiteral("interrupted (SIGINT)") : QStringLiteral("terminated (SIGTERM)"));
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+} // namespace script

@@ -1,0 +1,138 @@
+#include "windowobject.h"
+
+#include "script/controls.h"
+#include "script/scriptcontext.h"
+#include "script/uiagent.h"
+
+namespace script {
+
+WindowObject::WindowObject(ScriptContext &context, QWidget &console) : m_context(context), m_console(&console) {}
+
+QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &reading)
+{
+    try {
+        const QVariant value = m_context.onUi(
+            [console = m_console, reading]() -> QVariant {
+                if (!console)
+                    throw ActionFailed{QStringLiteral("the console's window is gone")};
+                return reading(controls::inputWindow(*console));
+            },
+            false);
+        return m_context.engine().toScriptValue(value);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    }
+    return {};
+}
+
+QJSValue WindowObject::act(const QString &name, const std::function<QVariant(QWidget &control)> &action)
+{
+    return actOnWindow([name, action](QWidget &window) { return action(controls::find(window, name)); });
+}
+
+QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)> &action)
+{
+    try {
+        // A press returns when its handler has; a handler that goes on turning the event loop (the "Infinite"
+        // repetition, a modal dialog) lets the script go on as soon as it does, as an operator's hand is free then.
+        const QVariant value = m_context.onUi(
+            [console = m_console, action, &ui = m_context.ui()](const UiReply &reply) {
+                if (!console)
+                    throw ActionFailed{QStringLiteral("the console's window is gone")};
+                QWidget &window = controls::inputWindow(*console);
+                ui.run([reply] { reply.done(); }, true);
+                reply.done(action(window));
+            });
+        return m_context.engine().toScriptValue(value);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    }
+    return {};
+}
+
+void WindowObject::set(const QString &name, const QJSValue &text)
+{
+    const QString value = text.toString();
+    act(name, [name, value](QWidget &control) {
+        controls::setText(control, name, value);
+        return QVariant();
+    });
+}
+
+void WindowObject::press(const QString &name)
+{
+    act(name, [name](QWidget &control) {
+        controls::press(control, name);
+        return QVariant();
+    });
+}
+
+void WindowObject::check(const QString &name, const QJSValue &on)
+{
+    const bool wanted = on.isUndefined() || on.toBool();
+    act(name, [name, wanted](QWidget &control) {
+        controls::check(control, name, wanted);
+        return QVariant();
+    });
+}
+
+void WindowObject::choose(const QString &name, const QString &item)
+{
+    act(name, [name, item](QWidget &control) {
+        controls::choose(control, name, item);
+        return QVariant();
+    });
+}
+
+void WindowObject::tab(const QString &caption)
+{
+    actOnWindow([caption](QWidget &window) {
+        controls::selectTab(window, caption);
+        return QVariant();
+    });
+}
+
+QJSValue WindowObject::text(const QString &name)
+{
+    return read([name](QWidget &window) { return QVariant(controls::text(controls::find(window, name), name)); });
+}
+
+QJSValue WindowObject::enabled(const QString &name)
+{
+    return read([name](QWidget &window) { return QVariant(controls::find(window, name).isEnabled()); });
+}
+
+QJSValue WindowObject::checked(const QString &name)
+{
+    return read([name](QWidget &window) { return QVariant(controls::isChecked(controls::find(window, name), name)); });
+}
+
+QJSValue WindowObject::shown(const QString &name)
+{
+    return read([name](QWidget &window) { return QVariant(controls::find(window, name).isVisible()); });
+}
+
+QJSValue WindowObject::title()
+{
+    return read([](QWidget &window) { return QVariant(window.windowTitle()); });
+}
+
+QJSValue WindowObject::controls()
+{
+    return read([](QWidget &window) { return QVariant(controls::describe(window)); });
+}
+
+void WindowHost::install(ScriptContext &context)
+{
+    if (!m_console)
+        return;
+    m_object = std::make_unique<WindowObject>(context, *m_console);
+    QJSEngine::setObjectOwnership(m_object.get(), QJSEngine::CppOwnership);
+    context.engine().globalObject().setProperty(QStringLiteral("window"), context.engine().newQObject(m_object.get()));
+}
+
+} // namespace script
