@@ -2,6 +2,7 @@
 // middle of a repetition, and the pendant back again.
 #include "console/frmMain.h"
 #include "linkrig.h"
+#include "pendantprocess.h"
 #include "tavlox/tavloxprovider.h"
 #include "udpconsole.h"
 
@@ -46,24 +47,7 @@ void TestCrossProcess::cleanup()
 
 quint16 TestCrossProcess::startPendant(quint16 port, quint16 consolePort)
 {
-    m_pendant.start(QStringLiteral(ZANDOREX_PENDANT),
-                    {QStringLiteral("--headless"), QStringLiteral("--udp"), QStringLiteral("127.0.0.1:%1").arg(port),
-                     QStringLiteral("--peer"), QStringLiteral("127.0.0.1:%1").arg(consolePort)});
-    if (!m_pendant.waitForStarted(10000))
-        return 0;
-    QByteArray output;
-    static const QRegularExpression ready(QStringLiteral("ready on UDP 127\\.0\\.0\\.1:(\\d+)"));
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000 && m_pendant.state() == QProcess::Running) {
-        m_pendant.waitForReadyRead(100);
-        output += m_pendant.readAllStandardOutput();
-        const QRegularExpressionMatch match = ready.match(QString::fromLocal8Bit(output));
-        if (match.hasMatch())
-            return static_cast<quint16>(match.captured(1).toUInt());
-    }
-    qWarning() << "the pendant did not start:" << output << m_pendant.readAllStandardError();
-    return 0;
+    return startUdpPendant(m_pendant, port, consolePort);
 }
 
 void TestCrossProcess::consoleDrivesPendantProcess()

@@ -5,6 +5,7 @@
 #include "conformancetable.h"
 #include "protocol/fieldrules.h"
 #include "protocol/framing.h"
+#include "pendantprocess.h"
 #include "ptypair.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
@@ -177,7 +178,6 @@ private:
         std::unique_ptr<TestEnd> end;
     };
     void rows(bool line);
-    QString startPendant(QProcess &process, const QStringList &link);
     std::shared_ptr<cao::Controller> openProvider(const QString &linkOption);
     void checkPendant(TestEnd &end, QProcess &process);
     void checkProvider(TestEnd &end, cao::Controller &controller);
@@ -206,21 +206,6 @@ void TestWireConformance::rows(bool line)
             QTest::newRow(qPrintable(row.name)) << row;
 }
 
-// Starts zandorex-pendant and returns the line it prints once it listens (empty when it never does).
-QString TestWireConformance::startPendant(QProcess &process, const QStringList &link)
-{
-    process.start(QStringLiteral(ZANDOREX_PENDANT), QStringList{QStringLiteral("--headless")} + link);
-    process.waitForStarted(10000);
-    QByteArray output;
-    QElapsedTimer clock;
-    clock.start();
-    while (!output.contains('\n') && clock.elapsed() < 10000 && process.state() == QProcess::Running) {
-        process.waitForReadyRead(100);
-        output += process.readAllStandardOutput();
-    }
-    return output.contains("ready on") ? QString::fromUtf8(output) : QString();
-}
-
 std::shared_ptr<cao::Controller> TestWireConformance::openProvider(const QString &linkOption)
 {
     auto controller = m_engine.Workspaces().Item(0)->AddController(
@@ -244,7 +229,7 @@ void TestWireConformance::initTestCase()
                                                                        std::make_shared<TavloxProvider>(&makeWireLink));
     // UDP: each end of ours faces a socket of the test's.
     auto pendantFacing = std::make_unique<UdpEnd>();
-    const QString ready = startPendant(m_pendantUdpErr, {QStringLiteral("--udp"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--peer"),
+    const QString ready = testing::startPendant(m_pendantUdpErr, {QStringLiteral("--udp"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--peer"),
                                                          QStringLiteral("127.0.0.1:%1").arg(pendantFacing->port())});
     const auto port = QRegularExpression(QStringLiteral("127\\.0\\.0\\.1:(\\d+) <->")).match(ready);
     QVERIFY2(port.hasMatch(), qPrintable(QStringLiteral("zandorex-pendant did not start: ") + ready));
@@ -265,7 +250,7 @@ void TestWireConformance::initTestCase()
     m_providerLine = std::make_unique<testing::PtyPair>();
     QVERIFY2(m_pendantLine->problem().isEmpty(), qPrintable(m_pendantLine->problem()));
     QVERIFY2(m_providerLine->problem().isEmpty(), qPrintable(m_providerLine->problem()));
-    QVERIFY(!startPendant(m_pendantSerialErr, {QStringLiteral("--serial"), m_pendantLine->pendantEnd()}).isEmpty());
+    QVERIFY(!testing::startPendant(m_pendantSerialErr, {QStringLiteral("--serial"), m_pendantLine->pendantEnd()}).isEmpty());
     m_pendantSerial = std::make_unique<SerialEnd>(m_pendantLine->consoleEnd());
     m_serialController = openProvider(QStringLiteral("Port=") + m_providerLine->consoleEnd());
     m_providerSerial = std::make_unique<SerialEnd>(m_providerLine->pendantEnd());

@@ -16,7 +16,7 @@ void RunObject::install()
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     QJSValue self = engine.newQObject(this);
     QJSValue global = engine.globalObject();
-    for (const char *name : {"test", "check", "fail", "sleep", "i2", "i4"})
+    for (const char *name : {"test", "check", "fail", "sleep", "env", "i2", "i4"})
         global.setProperty(QLatin1String(name), self.property(QLatin1String(name)));
     global.setProperty(QStringLiteral("__run"), self);
     // print takes any number of values, as a console's print does.
@@ -82,6 +82,13 @@ void RunObject::printLine(const QString &line)
 {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
     std::fflush(stdout);
+}
+
+QJSValue RunObject::env(const QString &name, const QJSValue &fallback)
+{
+    if (!qEnvironmentVariableIsSet(qPrintable(name)))
+        return fallback;
+    return QJSValue(qEnvironmentVariable(qPrintable(name)));
 }
 
 QJSValue RunObject::typed(quint16 vt, const QJSValue &number)

@@ -1,5 +1,5 @@
 #pragma once
-// What every script sees: test(), check(), fail(), sleep(), print(), i2(), i4().
+// What every script sees: test(), check(), fail(), sleep(), print(), env(), i2(), i4().
 #include <QJSValue>
 #include <QObject>
 
@@ -20,6 +20,7 @@ public:
     Q_INVOKABLE void fail(const QJSValue &message = QJSValue());
     Q_INVOKABLE void sleep(const QJSValue &milliseconds);
     Q_INVOKABLE void printLine(const QString &line);
+    Q_INVOKABLE QJSValue env(const QString &name, const QJSValue &fallback = QJSValue());
     Q_INVOKABLE QJSValue i2(const QJSValue &number);
     Q_INVOKABLE QJSValue i4(const QJSValue &number);
 

@@ -1,0 +1,160 @@
+// zandorex --headless --script as CI runs it: the examples against zandorex-pendant on 127.0.0.1, the pendant
+// gone in the middle of a run, and a run stopped by SIGTERM; exit status, result lines and JUnit report.
+#include "linkrig.h"
+#include "pendantprocess.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace testing;
+
+namespace {
+struct JUnit
+{
+    bool parsed = false;
+    int tests = -1;
+    int failures = -1;
+    int errors = -1;
+    QStringList names;
+};
+
+JUnit readJUnit(const QString &path)
+{
+    JUnit report;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return report;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("testsuite")) {
+            report.tests = xml.attributes().value(QLatin1String("tests")).toInt();
+            report.failures = xml.attributes().value(QLatin1String("failures")).toInt();
+            report.errors = xml.attributes().value(QLatin1String("errors")).toInt();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("testcase")) {
+            report.names << xml.attributes().value(QLatin1String("name")).toString();
+        }
+    }
+    report.parsed = !xml.hasError();
+    return report;
+}
+} // namespace
+
+class TestScriptedRuns : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void examplesPassAgainstThePendantProgram_data();
+    void examplesPassAgainstThePendantProgram();
+    void pendantGoneFailsTestsWithoutHanging();
+    void sigtermStopsTheRunAndKeepsTheReport();
+
+private:
+    // Starts the console headless on the script; the pendant is on m_pendantPort.
+    void startConsole(const QString &script, const QStringList &more = {}, const QStringList &environment = {});
+
+    QTemporaryDir m_folder;
+    QProcess m_pendant;
+    QProcess m_console;
+    quint16 m_pendantPort = 0;
+    quint16 m_consolePort = 0;
+};
+
+void TestScriptedRuns::init()
+{
+    m_consolePort = freeUdpPort();
+    m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort);
+    QVERIFY(m_pendantPort != 0);
+}
+
+void TestScriptedRuns::cleanup()
+{
+    for (QProcess *process : {&m_console, &m_pendant}) {
+        process->kill();
+        process->waitForFinished(5000);
+    }
+}
+
+void TestScriptedRuns::startConsole(const QString &script, const QStringList &more, const QStringList &environment)
+{
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert(QStringLiteral("PENDANT_PORT"), QString::number(m_pendantPort));
+    variables.insert(QStringLiteral("CONSOLE_PORT"), QString::number(m_consolePort));
+    for (const QString &setting : environment)
+        variables.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    m_console.setProcessEnvironment(variables);
+    m_console.start(QStringLiteral(ZANDOREX), QStringList{QStringLiteral("--headless"), QStringLiteral("--script"), script,
+                                                         QStringLiteral("--junit"), m_folder.filePath(QStringLiteral("report.xml"))} +
+                                                 more);
+    QVERIFY(m_console.waitForStarted(10000));
+}
+
+void TestScriptedRuns::examplesPassAgainstThePendantProgram_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<int>("tests");
+    QTest::newRow("smoke") << "smoke.js" << 9;
+    QTest::newRow("log rules") << "log-rules.js" << 4;
+    QTest::newRow("soak, briefly") << "soak.js" << 3;
+}
+
+void TestScriptedRuns::examplesPassAgainstThePendantProgram()
+{
+    QFETCH(QString, example);
+    QFETCH(int, tests);
+    startConsole(QStringLiteral(EXAMPLES "/") + example, {}, {QStringLiteral("SOAK_MINUTES=0.03")});
+    QVERIFY(m_console.waitForFinished(60000));
+    const QString output = QString::fromUtf8(m_console.readAllStandardOutput());
+    QVERIFY2(m_console.exitCode() == 0, qPrintable(output + QString::fromUtf8(m_console.readAllStandardError())));
+    QVERIFY2(output.endsWith(QStringLiteral("%1 passed, 0 failed\n").arg(tests)), qPrintable(output));
+    const JUnit report = readJUnit(m_folder.filePath(QStringLiteral("report.xml")));
+    QVERIFY(report.parsed);
+    QCOMPARE(report.tests, tests);
+    QCOMPARE(report.names.size(), tests);
+    QCOMPARE(report.failures, 0);
+    QCOMPARE(report.errors, 0);
+}
+
+// The pendant is killed while a soak test runs: its calls fail, the run ends on time with exit status 1.
+void TestScriptedRuns::pendantGoneFailsTestsWithoutHanging()
+{
+    startConsole(QStringLiteral(EXAMPLES "/soak.js"), {QStringLiteral("--timeout"), QStringLiteral("60")},
+                 {QStringLiteral("SOAK_MINUTES=0.05")});
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += m_console.readAllStandardOutput()).contains("ok open the connection"), 20000);
+    m_pendant.kill();
+    QVERIFY(m_console.waitForFinished(30000));
+    QCOMPARE(m_console.exitCode(), 1);
+    const JUnit report = readJUnit(m_folder.filePath(QStringLiteral("report.xml")));
+    QVERIFY(report.parsed);
+    QCOMPARE(report.tests, 3);
+    QCOMPARE(report.failures, 1);
+}
+
+void TestScriptedRuns::sigtermStopsTheRunAndKeepsTheReport()
+{
+    const QString script = m_folder.filePath(QStringLiteral("forever.js"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("test('first', function () { check(true); });\ntest('forever', function () { while (true) {} });\n");
+    file.close();
+    startConsole(script);
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += m_console.readAllStandardOutput()).contains("ok first"), 20000);
+    m_console.terminate();
+    QVERIFY(m_console.waitForFinished(5000));
+    QCOMPARE(m_console.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_console.exitCode(), 3);
+    const JUnit report = readJUnit(m_folder.filePath(QStringLiteral("report.xml")));
+    QVERIFY(report.parsed);
+    QCOMPARE(report.names, (QStringList{"first", "forever"}));
+    QCOMPARE(report.errors, 1);
+}
+
+QTEST_GUILESS_MAIN(TestScriptedRuns)
+#include "tst_scripted_runs.moc"
