@@ -24,13 +24,13 @@ test(command + " for " + minutes + " min", function () {
     check(command in parameters, "SOAK_COMMAND is one of " + Object.keys(parameters).join(", "));
     var times = [], failures = [], end = Date.now() + minutes * 60000, nextReport = Date.now() + 10000;
     while (Date.now() < end) {
-        var started = Date.now();
+        var started = now();
         try {
             controller.execute(command, parameters[command]);
         } catch (e) {
             failures.push(new Date().toISOString() + " " + e.message);
         }
-        times.push(Date.now() - started);
+        times.push(now() - started);
         if (Date.now() >= nextReport) {
             print(times.length + " calls, " + failures.length + " failed");
             nextReport += 10000;
@@ -38,8 +38,9 @@ test(command + " for " + minutes + " min", function () {
     }
     times.sort(function (a, b) { return a - b; });
     var mean = times.reduce(function (sum, t) { return sum + t; }, 0) / times.length;
-    print(command + ": " + times.length + " calls, " + failures.length + " failed; ms min " + times[0] +
-          ", mean " + mean.toFixed(2) + ", p99 " + times[Math.floor(times.length * 0.99)] + ", max " + times[times.length - 1]);
+    var ms = function (t) { return t.toFixed(3); };
+    print(command + ": " + times.length + " calls, " + failures.length + " failed; ms min " + ms(times[0]) + ", mean " +
+          ms(mean) + ", p99 " + ms(times[Math.floor(times.length * 0.99)]) + ", max " + ms(times[times.length - 1]));
     failures.slice(0, 20).forEach(function (failure) { print("  " + failure); });
     check(failures.length === 0, failures.length + " of " + times.length + " calls failed");
 });

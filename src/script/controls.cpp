@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -38,13 +39,15 @@ QString withoutMnemonic(QString text)
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
-// A caption beside a field ("Dest Port : ") names it too.
-QString buddyCaption(const QWidget &window, const QWidget &control)
+// The captions beside fields ("Dest Port : "), which name them too.
+QHash<const QWidget *, QString> buddyCaptions(const QWidget &window)
 {
+    static const QRegularExpression colon(QStringLiteral("\\s*:\\s*$"));
+    QHash<const QWidget *, QString> captions;
     for (const QLabel *label : window.findChildren<QLabel *>())
-        if (label->buddy() == &control)
-            return withoutMnemonic(label->text()).remove(QRegularExpression(QStringLiteral("\\s*:\\s*$")));
-    return {};
+        if (label->buddy())
+            captions.insert(label->buddy(), withoutMnemonic(label->text()).remove(colon));
+    return captions;
 }
 
 bool isControl(const QWidget &widget)
@@ -54,14 +57,15 @@ bool isControl(const QWidget &widget)
            qobject_cast<const QTabWidget *>(&widget) || !widget.accessibleName().isEmpty();
 }
 
-QStringList namesOf(const QWidget &window, const QWidget &control)
+QStringList namesOf(const QHash<const QWidget *, QString> &captions, const QWidget &control)
 {
+    static const QRegularExpression captionEnd(QStringLiteral(",| \\("));
     QStringList names{control.accessibleName()};
     // The caption part of a spoken name: "Dest IP (destination IP address)", "Exec TO, execute timeout in ms".
-    names << control.accessibleName().section(QRegularExpression(QStringLiteral(",| \\(")), 0, 0);
+    names << control.accessibleName().section(captionEnd, 0, 0);
     if (const auto *button = qobject_cast<const QAbstractButton *>(&control))
         names << withoutMnemonic(button->text());
-    names << buddyCaption(window, control);
+    names << captions.value(&control);
     names.removeAll(QString());
     return names;
 }
@@ -145,6 +149,10 @@ QWidget &find(QWidget &window, const QString &name)
     for (QWidget *widget : window.findChildren<QWidget *>())
         if (isControl(*widget))
             candidates << widget;
+    for (QWidget *widget : candidates) // by far the most common: its objectName
+        if (widget->objectName() == name)
+            return *widget;
+    const QHash<const QWidget *, QString> captions = buddyCaptions(window);
     auto pick = [&](const std::function<bool(const QWidget &)> &matches) {
         QList<QWidget *> found;
         std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
@@ -165,10 +173,9 @@ QWidget &find(QWidget &window, const QString &name)
     };
     const QStringList wanted = words(name);
     for (const auto &matches : std::initializer_list<std::function<bool(const QWidget &)>>{
-             [&](const QWidget &w) { return w.objectName() == name; },
-             [&](const QWidget &w) { return namesOf(window, w).contains(name); },
+             [&](const QWidget &w) { return namesOf(captions, w).contains(name); },
              [&](const QWidget &w) {
-                 const QStringList names = namesOf(window, w);
+                 const QStringList names = namesOf(captions, w);
                  return std::any_of(names.begin(), names.end(), [&](const QString &n) { return words(n) == wanted; });
              }}) {
         if (QWidget *found = pick(matches))

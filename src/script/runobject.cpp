@@ -4,6 +4,7 @@
 #include "script/scriptcontext.h"
 #include "script/values.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace script {
@@ -16,7 +17,7 @@ void RunObject::install()
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     QJSValue self = engine.newQObject(this);
     QJSValue global = engine.globalObject();
-    for (const char *name : {"test", "check", "fail", "sleep", "env", "i2", "i4"})
+    for (const char *name : {"test", "check", "fail", "sleep", "env", "now", "i2", "i4"})
         global.setProperty(QLatin1String(name), self.property(QLatin1String(name)));
     global.setProperty(QStringLiteral("__run"), self);
     // print takes any number of values, as a console's print does.
@@ -89,6 +90,12 @@ QJSValue RunObject::env(const QString &name, const QJSValue &fallback)
     if (!qEnvironmentVariableIsSet(qPrintable(name)))
         return fallback;
     return QJSValue(qEnvironmentVariable(qPrintable(name)));
+}
+
+// Milliseconds on the monotonic clock every process of the machine shares, to a microsecond.
+double RunObject::now() const
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 QJSValue RunObject::typed(quint16 vt, const QJSValue &number)

@@ -9,6 +9,8 @@
 #include <QScopeGuard>
 #include <QThread>
 #include <QTimerEvent>
+#include <chrono>
+#include <thread>
 #include <deque>
 #include <mutex>
 
@@ -24,7 +26,9 @@ struct ScriptContext::Inbox
         if (!dispatcher)
             return;
         pending.push_back(std::move(work));
-        dispatcher->wakeUp();
+        hasWork = true;
+        if (!lookingOut)
+            dispatcher->wakeUp();
     }
     void wake()
     {
@@ -35,10 +39,24 @@ struct ScriptContext::Inbox
     std::deque<std::function<void()>> take()
     {
         std::lock_guard lock(mutex);
+        hasWork = false;
         return std::exchange(pending, {});
+    }
+    // An action's outcome usually comes within a round trip to the pendant; looking out for it that long before
+    // sleeping saves a wake-up per call.
+    void lookOut(std::chrono::microseconds most)
+    {
+        lookingOut = true;
+        const auto until = std::chrono::steady_clock::now() + most;
+        while (!hasWork && std::chrono::steady_clock::now() < until)
+            std::this_thread::yield(); // a thread that has work on this core (the user-interface thread) goes first
+        std::lock_guard lock(mutex); // a post that saw lookingOut set has its work in `pending` by now
+        lookingOut = false;
     }
 
     std::mutex mutex;
+    std::atomic<bool> hasWork = false;
+    std::atomic<bool> lookingOut = false;
     std::deque<std::function<void()>> pending;
     QAbstractEventDispatcher *dispatcher = nullptr; // null once the script's thread is done
 };
@@ -139,6 +157,11 @@ bool ScriptContext::wait(int ms, const std::function<bool()> &done)
             throw Stopped{};
         if (deadline.hasExpired())
             return done ? done() : true;
+        if (done && ms < 0) { // an action's outcome, not a sleep
+            m_inbox->lookOut(std::chrono::microseconds(300));
+            if (m_inbox->hasWork)
+                continue;
+        }
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }

@@ -2,21 +2,54 @@
 
 #include "cao/engine.h"
 
+#include <chrono>
+#include <thread>
+
 namespace script {
+
+namespace {
+constexpr auto LookOut = std::chrono::microseconds(150);
+} // namespace
 
 void UiAgent::run(std::function<void()> action, bool gated)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, action = std::move(action), gated]() mutable {
-            if (!gated) {
-                action();
-                return;
+    {
+        std::lock_guard lock(m_incomingMutex);
+        m_incoming.push_back({std::move(action), gated});
+    }
+    m_hasIncoming = true;
+    // Either the user-interface thread, looking out, sees the action, or it has stopped looking and gets a call.
+    if (!m_lookingOut)
+        QMetaObject::invokeMethod(this, &UiAgent::takeIncoming, Qt::QueuedConnection);
+}
+
+void UiAgent::takeIncoming()
+{
+    for (;;) {
+        std::deque<Action> taken;
+        {
+            std::lock_guard lock(m_incomingMutex);
+            taken.swap(m_incoming);
+            m_hasIncoming = false;
+        }
+        for (Action &action : taken) {
+            if (action.gated) {
+                m_waiting.push_back(std::move(action.run));
+                flush();
+            } else {
+                action.run();
             }
-            m_waiting.push_back(std::move(action));
-            flush();
-        },
-        Qt::QueuedConnection);
+        }
+        if (taken.empty() || !m_waiting.empty())
+            return;
+        m_lookingOut = true;
+        const auto until = std::chrono::steady_clock::now() + LookOut;
+        while (!m_hasIncoming && std::chrono::steady_clock::now() < until)
+            std::this_thread::yield();
+        m_lookingOut = false;
+        if (!m_hasIncoming)
+            return;
+    }
 }
 
 void UiAgent::flush()

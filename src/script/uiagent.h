@@ -3,8 +3,10 @@
 // the event loop, and never while an engine call waits (the event loop then takes no user input), so that no
 // handler is re-entered in a way an operator could not cause.
 #include <QObject>
+#include <atomic>
 #include <deque>
 #include <functional>
+#include <mutex>
 
 namespace script {
 
@@ -19,9 +21,23 @@ public:
     void run(std::function<void()> action, bool gated);
 
 private:
+    struct Action
+    {
+        std::function<void()> run;
+        bool gated;
+    };
+    void takeIncoming();
     void flush();
 
-    std::deque<std::function<void()>> m_waiting;
+    // From the script's thread. A script in a loop sends its next action a few microseconds after the last one
+    // ended; the user-interface thread looks out for it that long before it goes back to its event loop, which
+    // saves waking it up again (most of a call's cost on a busy machine).
+    std::mutex m_incomingMutex;
+    std::deque<Action> m_incoming;
+    std::atomic<bool> m_hasIncoming = false;
+    std::atomic<bool> m_lookingOut = false;
+
+    std::deque<std::function<void()>> m_waiting; // gated, until no engine call is under way
     bool m_waitingForIdle = false;
 };
 
