@@ -3,10 +3,8 @@
 // at the end of a log of a million lines. Run by hand; prints a table.
 #include "cao/engine.h"
 #include "console/frmMain.h"
-#include "script/controllerobject.h"
-#include "script/logobject.h"
+#include "consolescript/consolehosts.h"
 #include "script/scriptrunner.h"
-#include "script/windowobject.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 
@@ -138,8 +136,7 @@ double expectLatencyMs(const QString &folder, int lines, int rounds)
                    .toUtf8());
     file.close();
     script::ScriptRunner runner({path, QString(), 120});
-    runner.addHost(std::make_shared<script::WindowHost>(window));
-    runner.addHost(std::make_shared<script::LogHost>(*window.findChild<QAbstractItemView *>(QStringLiteral("lstLog"))));
+    script::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     double addedAt = 0;
     std::vector<double> latencies;
     auto *note = window.findChild<QLineEdit *>(QStringLiteral("txtTime"));

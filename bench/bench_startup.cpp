@@ -5,10 +5,8 @@
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/simulatedpendant.h"
-#include "script/controllerobject.h"
-#include "script/logobject.h"
+#include "consolescript/consolehosts.h"
 #include "script/scriptrunner.h"
-#include "script/windowobject.h"
 #include "tavlox/tavloxprovider.h"
 
 #include <QAbstractItemView>
@@ -85,9 +83,7 @@ int runChild(int argc, char *argv[], const char *mode)
         file.close();
         auto &console = static_cast<frmMain &>(*window);
         runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{file.fileName(), QString(), 60});
-        runner->addHost(std::make_shared<script::WindowHost>(console));
-        runner->addHost(std::make_shared<script::LogHost>(*console.findChild<QAbstractItemView *>(QStringLiteral("lstLog"))));
-        runner->addHost(std::make_shared<script::ControllerHost>([&console] { return console.controller(); }));
+        script::addConsoleHosts(*runner, console, [&console] { return console.controller(); });
         QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, runner.get(), &script::ScriptRunner::start);
         QObject::connect(runner.get(), &script::ScriptRunner::finished, qApp, [] { QApplication::exit(0); });
     } else {

@@ -3,11 +3,9 @@
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
 #include "recordingprovider.h"
-#include "script/controllerobject.h"
-#include "script/logobject.h"
+#include "consolescript/consolehosts.h"
 #include "script/results.h"
 #include "script/scriptrunner.h"
-#include "script/windowobject.h"
 #include "tavlox/tavloxprovider.h"
 #include "widgetdriver.h"
 
@@ -39,9 +37,7 @@ Report run(frmMain &window, const QString &source, int timeoutSeconds = 20)
     file.close();
     const QString junit = folder.filePath(QStringLiteral("report.xml"));
     script::ScriptRunner runner({path, junit, timeoutSeconds});
-    runner.addHost(std::make_shared<script::WindowHost>(window));
-    runner.addHost(std::make_shared<script::LogHost>(*window.findChild<QAbstractItemView *>(QStringLiteral("lstLog"))));
-    runner.addHost(std::make_shared<script::ControllerHost>([&window] { return window.controller(); }));
+    script::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     QSignalSpy finished(&runner, &script::ScriptRunner::finished);
     runner.start();
     Report report;

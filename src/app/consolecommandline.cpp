@@ -1,7 +1,8 @@
 #include "consolecommandline.h"
 
+#include "app/scriptcommandline.h"
+
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <cstdio>
 
 std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *exitStatus)
@@ -19,19 +20,18 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
         QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, whatever its Port or UDP option "
                        "says, and show that pendant. Without it, Open reaches the pendant on the serial port or UDP "
                        "addresses of the connection settings."));
-    const QCommandLineOption script(QStringLiteral("script"),
-                                    QStringLiteral("Run this JavaScript file once the window is up (docs/scripting.md); the "
-                                                   "program ends with it: 0 all tests passed, 1 a test failed, 2 a script "
-                                                   "error, 3 stopped by the time-out, a signal or the closed window."),
-                                    QStringLiteral("FILE.js"));
+    const ScriptCommandLine script(
+        QStringLiteral("Run this JavaScript file once the window is up (docs/scripting.md); the program ends with it: 0 all "
+                       "tests passed, 1 a test failed, 2 a script error, 3 stopped by the time-out, a signal or the closed window."));
+    const ScriptCommandLine scenario(QStringLiteral("Run this scenario on the built-in simulated pendant (docs/scripting.md)."),
+                                     QStringLiteral("pendant-script"), QStringLiteral("pendant-junit"));
     const QCommandLineOption headless(QStringLiteral("headless"),
                                       QStringLiteral("Run without a display (the offscreen platform), for scripts in CI."));
-    const QCommandLineOption junit(QStringLiteral("junit"), QStringLiteral("Write the script's results as a JUnit report."),
-                                   QStringLiteral("FILE.xml"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                     QStringLiteral("Stop the script after this many seconds (default 600)."), QStringLiteral("SECONDS"),
-                                     QStringLiteral("600"));
-    parser.addOptions({help, version, simulated, script, headless, junit, timeout});
+    const QCommandLineOption keepRunning(QStringLiteral("keep-running"),
+                                         QStringLiteral("Go on when the scripts have ended, for a person to take over."));
+    parser.addOptions({help, version, simulated, headless, keepRunning});
+    script.addTo(parser);
+    parser.addOptions({scenario.script, scenario.junit});
     *exitStatus = 0;
     auto fail = [exitStatus](const QString &why) {
         std::fprintf(stderr, "zandorex: %s\n", qPrintable(why));
@@ -53,13 +53,13 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     ConsoleCommandLine line;
     line.simulatedPendant = parser.isSet(simulated);
     line.headless = parser.isSet(headless);
-    line.script = parser.value(script);
-    line.junit = parser.value(junit);
-    bool ok = false;
-    line.timeoutSeconds = parser.value(timeout).toInt(&ok);
-    if (!ok || line.timeoutSeconds <= 0)
-        return fail(QStringLiteral("--timeout \"%1\" is not a whole number of seconds above 0").arg(parser.value(timeout)));
-    if (line.script.isEmpty() && (parser.isSet(junit) || parser.isSet(timeout)))
-        return fail(QStringLiteral("--junit and --timeout belong to --script"));
+    line.keepRunning = parser.isSet(keepRunning);
+    QString problem;
+    if (!script.read(parser, line.script, &problem) || !scenario.read(parser, line.pendantScript, &problem))
+        return fail(problem);
+    if (line.script.file.isEmpty() && line.pendantScript.file.isEmpty() && parser.isSet(script.timeout))
+        return fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));
+    if (!line.pendantScript.file.isEmpty() && !line.simulatedPendant)
+        return fail(QStringLiteral("--pendant-script runs on the built-in pendant: give --simulated-pendant too"));
     return line;
 }

@@ -1,16 +1,17 @@
 #pragma once
 // zandorex's command line: what it asks for, read before any window system is touched, so that --help,
 // --version and a mistake are answered on any terminal.
-#include <QString>
+#include "script/scriptrunner.h"
+
 #include <optional>
 
 struct ConsoleCommandLine
 {
     bool simulatedPendant = false;
     bool headless = false;
-    QString script;
-    QString junit;
-    int timeoutSeconds = 600;
+    bool keepRunning = false;
+    script::ScriptOptions script;        // file empty: none
+    script::ScriptOptions pendantScript; // the built-in pendant's scenario
 };
 
 // The command line, or the exit status to end with at once (after --help, --version or a mistake, which it

@@ -1,36 +1,20 @@
 // zandorex: the teach-pendant test console.
 #include "app/consolecommandline.h"
 #include "app/guiinputinjector.h"
+#include "app/scriptruns.h"
 #include "cao/provider.h"
 #include "console/frmMain.h"
+#include "consolescript/consolehosts.h"
+#include "consolescript/enginecallgate.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/simulatedpendant.h"
-#include "script/controllerobject.h"
-#include "script/logobject.h"
-#include "script/scriptrunner.h"
-#include "script/windowobject.h"
+#include "scenario/pendantobject.h"
+#include "script/uiagent.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QTimer>
-
-namespace {
-// Runs the script once the window is up, with the console's window, log and connection; the program ends with it.
-std::unique_ptr<script::ScriptRunner> scriptRun(const ConsoleCommandLine &line, frmMain &window)
-{
-    auto runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{line.script, line.junit, line.timeoutSeconds});
-    runner->addHost(std::make_shared<script::WindowHost>(window));
-    runner->addHost(std::make_shared<script::LogHost>(*window.findChild<QAbstractItemView *>(QStringLiteral("lstLog"))));
-    runner->addHost(std::make_shared<script::ControllerHost>([&window] { return window.controller(); }));
-    QObject::connect(runner.get(), &script::ScriptRunner::finished, qApp, [](int status) { QApplication::exit(status); });
-    QObject::connect(&window, &frmMain::unloaded, runner.get(),
-                     [runner = runner.get()] { runner->stop(QStringLiteral("the window was closed")); });
-    script::stopOnSignals(*runner);
-    return runner;
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -59,17 +43,24 @@ int main(int argc, char *argv[])
     cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
                                                  std::make_shared<tavlox::TavloxProvider>(links, &injector));
 
-    std::unique_ptr<script::ScriptRunner> runner;
-    if (!line->script.isEmpty()) {
-        runner = scriptRun(*line, window);
-        // The window is up once it has painted, the built-in pendant once it has been made.
-        if (simulatedPendant)
-            QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, runner.get(), &script::ScriptRunner::start);
-        else
-            QTimer::singleShot(0, runner.get(), &script::ScriptRunner::start);
-    } else {
-        QObject::connect(&window, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    // The scripts start once the window is up: when it has painted, or the built-in pendant has been made.
+    std::unique_ptr<scenario::PendantHost> scenarioHost; // outlives the runs, which end before it goes
+    ScriptRuns runs(line->keepRunning);
+    if (!line->script.file.isEmpty())
+        script::addConsoleHosts(runs.add(line->script), window, [&window] { return window.controller(); });
+    if (!line->pendantScript.file.isEmpty()) {
+        script::ScriptRunner &scenario = runs.add(line->pendantScript);
+        scenario.ui().setGate(new script::EngineCallGate(&scenario)); // a person's clicks wait for the console too
+        QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, &scenario, [&] {
+            scenarioHost = std::make_unique<scenario::PendantHost>(*simulatedPendant->device());
+            scenario.addHost(std::shared_ptr<script::ScriptHost>(scenarioHost.get(), [](script::ScriptHost *) {}));
+        });
     }
+    if (simulatedPendant)
+        QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, &runs, &ScriptRuns::start);
+    else
+        QTimer::singleShot(0, &runs, &ScriptRuns::start);
+    QObject::connect(&window, &frmMain::unloaded, &runs, &ScriptRuns::windowClosed, Qt::QueuedConnection);
     window.show();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "protocol/drawingrules.h"
 #include "protocol/fieldrules.h"
 
+#include <QPointer>
+
 namespace pendant {
 
 using namespace tavlox;
@@ -24,9 +26,42 @@ void PendantDevice::submit(const Request &request)
 {
     if (!m_connected)
         return;
+    Q_EMIT requestReceived(request);
+    if (!m_gate || !m_gate->decides(request.kind)) {
+        carryOut(request);
+        return;
+    }
+    m_gate->consider(request, [self = QPointer<PendantDevice>(this), request](const Verdict &verdict) {
+        if (self)
+            self->follow(request, verdict);
+    });
+}
+
+void PendantDevice::carryOut(const Request &request)
+{
     const Reply reply = handle(request);
     Q_EMIT stateChanged();
     Q_EMIT replied(reply);
+}
+
+void PendantDevice::follow(const Request &request, const Verdict &verdict)
+{
+    switch (verdict.kind) {
+    case Verdict::Answer:
+        carryOut(request);
+        return;
+    case Verdict::Refuse:
+        Q_EMIT replied(Reply{request.id, false, verdict.reason.isEmpty() ? QStringLiteral("refused") : verdict.reason, {}});
+        return;
+    case Verdict::Delay:
+        QTimer::singleShot(std::max(verdict.delayMs, 0), Qt::PreciseTimer, this, [this, request] {
+            if (m_connected)
+                carryOut(request);
+        });
+        return;
+    case Verdict::Ignore:
+        return;
+    }
 }
 
 Reply PendantDevice::handle(const Request &request)

@@ -4,10 +4,30 @@
 #include "protocol/protocol.h"
 
 #include <QTimer>
+#include <functional>
 #include <array>
 #include <bitset>
 
 namespace pendant {
+
+// What a pendant does with a request when something other than the pendant itself decides (a scenario): answer it
+// as usual, refuse it, answer it late, or not at all.
+struct Verdict
+{
+    enum Kind { Answer, Refuse, Delay, Ignore };
+    Kind kind = Answer;
+    QString reason; // Refuse
+    int delayMs = 0; // Delay: carried out and answered this much later
+};
+
+// Decides each request before the pendant carries it out; `decided` may be called later, in this thread.
+class RequestGate
+{
+public:
+    virtual ~RequestGate() = default;
+    [[nodiscard]] virtual bool decides(tavlox::RequestKind kind) const = 0;
+    virtual void consider(const tavlox::Request &request, std::function<void(const Verdict &verdict)> decided) = 0;
+};
 
 class PendantDevice : public tavlox::PendantEndpoint
 {
@@ -30,6 +50,9 @@ public:
     void sendLcdText(const QString &text);
     // A disconnected pendant is silent: it neither answers nor reports input.
     void setConnected(bool connected);
+    [[nodiscard]] bool isConnected() const { return m_connected; }
+    // Requests of the kinds the gate decides wait for its verdict; null: every request is carried out at once.
+    void setRequestGate(RequestGate *gate) { m_gate = gate; }
     // How often a connected pendant says it is there.
     void setHeartbeatInterval(int milliseconds) { m_heartbeat.start(milliseconds); }
 
@@ -46,9 +69,13 @@ public:
 Q_SIGNALS:
     void stateChanged();
     void beeped(int milliseconds);
+    // Every request a connected pendant hears, before it is carried out.
+    void requestReceived(const tavlox::Request &request);
 
 private:
     tavlox::Reply handle(const tavlox::Request &request);
+    void carryOut(const tavlox::Request &request);
+    void follow(const tavlox::Request &request, const Verdict &verdict);
     void report(const tavlox::Input &input);
     void reportTouch(tavlox::InputKind kind, int x, int y);
 
@@ -61,6 +88,7 @@ private:
     bool m_panelForced = false;
     QPoint m_forcedTouch;
     QTimer m_heartbeat;
+    RequestGate *m_gate = nullptr;
 };
 
 } // namespace pendant

@@ -1,5 +1,8 @@
 #pragma once
 // The simulated pendant's keys: key number (0-63 page "TP", 64-127 page "miniTP") and caption.
+#include "protocol/protocol.h"
+
+#include <QString>
 #include <array>
 
 namespace pendant {
@@ -33,5 +36,9 @@ inline constexpr std::array<PendantKey, 44> MiniTpKeys = {{
 }};
 
 inline constexpr int KeyColumns = 6;
+
+// The key a caption names, as the window's buttons show it: "F1", "J1 +"; a caption on both pages names the key of
+// the "TP" page unless "miniTP " comes first ("miniTP Stop"); a number names itself. -1 when none.
+[[nodiscard]] int keyNamed(const QString &name);
 
 } // namespace pendant

@@ -2,7 +2,6 @@
 
 #include "script/results.h"
 #include "script/scriptcontext.h"
-#include "script/values.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,7 +16,7 @@ void RunObject::install()
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     QJSValue self = engine.newQObject(this);
     QJSValue global = engine.globalObject();
-    for (const char *name : {"test", "check", "fail", "sleep", "env", "now", "i2", "i4"})
+    for (const char *name : {"test", "check", "fail", "sleep", "env", "now"})
         global.setProperty(QLatin1String(name), self.property(QLatin1String(name)));
     global.setProperty(QStringLiteral("__run"), self);
     // print takes any number of values, as a console's print does.
@@ -96,25 +95,6 @@ QJSValue RunObject::env(const QString &name, const QJSValue &fallback)
 double RunObject::now() const
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-QJSValue RunObject::typed(quint16 vt, const QJSValue &number)
-{
-    QString problem;
-    QJSValue value = typedInteger(m_context.engine(), vt, number, &problem);
-    if (!problem.isEmpty())
-        m_context.engine().throwError(problem);
-    return value;
-}
-
-QJSValue RunObject::i2(const QJSValue &number)
-{
-    return typed(cao::VT_I2, number);
-}
-
-QJSValue RunObject::i4(const QJSValue &number)
-{
-    return typed(cao::VT_I4, number);
 }
 
 } // namespace script

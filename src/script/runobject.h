@@ -1,5 +1,5 @@
 #pragma once
-// What every script sees: test(), check(), fail(), sleep(), print(), env(), now(), i2(), i4().
+// What every script sees: test(), check(), fail(), sleep(), print(), env(), now().
 #include <QJSValue>
 #include <QObject>
 
@@ -22,12 +22,7 @@ public:
     Q_INVOKABLE void printLine(const QString &line);
     Q_INVOKABLE QJSValue env(const QString &name, const QJSValue &fallback = QJSValue());
     Q_INVOKABLE double now() const;
-    Q_INVOKABLE QJSValue i2(const QJSValue &number);
-    Q_INVOKABLE QJSValue i4(const QJSValue &number);
-
 private:
-    QJSValue typed(quint16 vt, const QJSValue &number);
-
     ScriptContext &m_context;
 };
 

@@ -125,10 +125,12 @@ void ScriptContext::wake()
     m_inbox->wake();
 }
 
-void ScriptContext::drain()
+bool ScriptContext::drain()
 {
-    for (std::function<void()> &work : m_inbox->take())
-        work();
+    std::deque<std::function<void()>> work = m_inbox->take();
+    for (std::function<void()> &each : work)
+        each();
+    return !work.empty();
 }
 
 void ScriptContext::finishing()
@@ -150,14 +152,16 @@ bool ScriptContext::wait(int ms, const std::function<bool()> &done)
             killTimer(timer);
     });
     for (;;) {
-        drain();
+        const bool worked = drain();
         if (done && done())
             return true;
         if (stopping())
             throw Stopped{};
         if (deadline.hasExpired())
             return done ? done() : true;
-        if (done && ms < 0) { // an action's outcome, not a sleep
+        // An action's outcome, or the next of a stream of requests for a handler, usually comes within a round
+        // trip; a sleep with nothing to do sleeps at once.
+        if ((done && ms < 0) || worked) {
             m_inbox->lookOut(std::chrono::microseconds(300));
             if (m_inbox->hasWork)
                 continue;

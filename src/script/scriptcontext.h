@@ -84,7 +84,7 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
-    void drain();
+    bool drain(); // true when it ran something
 
     UiAgent &m_ui;
     Results &m_results;

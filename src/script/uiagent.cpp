@@ -1,6 +1,6 @@
 #include "uiagent.h"
 
-#include "cao/engine.h"
+#include "script/inputgate.h"
 
 #include <chrono>
 #include <thread>
@@ -52,10 +52,14 @@ void UiAgent::takeIncoming()
     }
 }
 
+void UiAgent::setGate(InputGate *gate)
+{
+    m_gate = gate;
+}
+
 void UiAgent::flush()
 {
-    cao::CallActivity &calls = cao::CallActivity::instance();
-    while (!m_waiting.empty() && !calls.busy()) {
+    while (!m_waiting.empty() && !(m_gate && m_gate->busy())) {
         std::function<void()> action = std::move(m_waiting.front());
         m_waiting.pop_front();
         action(); // may enter an event loop of its own (a modal dialog, a repetition); later actions run in it
@@ -66,7 +70,7 @@ void UiAgent::flush()
     // or to turn the event loop itself.
     m_waitingForIdle = true;
     connect(
-        &calls, &cao::CallActivity::idle, this,
+        m_gate, &InputGate::idle, this,
         [this] {
             m_waitingForIdle = false;
             flush();

@@ -1,7 +1,7 @@
 #pragma once
 // Runs a script's actions in the user-interface thread the way an operator's input is taken: one at a time, from
-// the event loop, and never while an engine call waits (the event loop then takes no user input), so that no
-// handler is re-entered in a way an operator could not cause.
+// the event loop, and never while the program takes no input (its gate is busy: the console waits for the
+// pendant), so that no handler is re-entered in a way an operator could not cause.
 #include <QObject>
 #include <atomic>
 #include <deque>
@@ -9,6 +9,8 @@
 #include <mutex>
 
 namespace script {
+
+class InputGate;
 
 class UiAgent : public QObject
 {
@@ -19,6 +21,8 @@ public:
     // Any thread. A gated action waits for the end of the engine call under way, if any; an ungated one (a read)
     // runs at the next turn of the event loop.
     void run(std::function<void()> action, bool gated);
+    // Without a gate, gated actions wait for nothing but each other.
+    void setGate(InputGate *gate);
 
 private:
     struct Action
@@ -39,6 +43,7 @@ private:
 
     std::deque<std::function<void()>> m_waiting; // gated, until no engine call is under way
     bool m_waitingForIdle = false;
+    InputGate *m_gate = nullptr;
 };
 
 } // namespace script

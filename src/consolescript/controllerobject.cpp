@@ -3,7 +3,7 @@
 #include "cao/engine.h"
 #include "script/scriptcontext.h"
 #include "script/uiagent.h"
-#include "script/values.h"
+#include "consolescript/values.h"
 
 namespace script {
 
@@ -128,6 +128,9 @@ public:
     {
     }
 
+    Q_INVOKABLE QJSValue i2(const QJSValue &number) { return typed(cao::VT_I2, number); }
+    Q_INVOKABLE QJSValue i4(const QJSValue &number) { return typed(cao::VT_I4, number); }
+
     Q_INVOKABLE QJSValue current()
     {
         try {
@@ -156,6 +159,15 @@ public:
     }
 
 private:
+    QJSValue typed(quint16 vt, const QJSValue &number)
+    {
+        QString problem;
+        QJSValue value = typedInteger(m_context.engine(), vt, number, &problem);
+        if (!problem.isEmpty())
+            m_context.engine().throwError(problem);
+        return value;
+    }
+
     struct Known
     {
         std::weak_ptr<cao::Controller> controller;
@@ -175,7 +187,10 @@ void ControllerHost::install(ScriptContext &context)
     m_object = std::make_unique<ConnectionObject>(context, m_connection);
     QJSEngine &engine = context.engine();
     QJSEngine::setObjectOwnership(m_object.get(), QJSEngine::CppOwnership);
-    engine.globalObject().setProperty(QStringLiteral("__connection"), engine.newQObject(m_object.get()));
+    QJSValue connection = engine.newQObject(m_object.get());
+    engine.globalObject().setProperty(QStringLiteral("__connection"), connection);
+    for (const char *name : {"i2", "i4"}) // integer types for the engine's values
+        engine.globalObject().setProperty(QLatin1String(name), connection.property(QLatin1String(name)));
     engine.evaluate(QStringLiteral("Object.defineProperty(this, 'controller', { get: function () { return __connection.current(); } });"),
                     QStringLiteral("<zandorex>"));
 }

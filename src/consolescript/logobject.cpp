@@ -1,6 +1,6 @@
 #include "logobject.h"
 
-#include "script/logwatcher.h"
+#include "consolescript/logwatcher.h"
 #include "script/scriptcontext.h"
 
 #include <QScopeGuard>

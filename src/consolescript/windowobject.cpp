@@ -1,6 +1,6 @@
 #include "windowobject.h"
 
-#include "script/controls.h"
+#include "consolescript/controls.h"
 #include "script/scriptcontext.h"
 #include "script/uiagent.h"
 

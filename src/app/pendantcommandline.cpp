@@ -1,0 +1,99 @@
+#include "pendantcommandline.h"
+
+#include "app/scriptcommandline.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace {
+// "ADDRESS:PORT" with an IPv4 address; port 0 only where the caller allows it.
+bool parseEndpoint(const QString &text, bool allowAnyPort, QHostAddress &address, quint16 &port)
+{
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        return false;
+    address = QHostAddress(text.left(colon));
+    bool ok = false;
+    const uint number = text.mid(colon + 1).toUInt(&ok);
+    // Dotted quads only: "1.2.3" would otherwise be read as 1.2.0.3.
+    if (!ok || address.protocol() != QAbstractSocket::IPv4Protocol || address.toString() != text.left(colon) ||
+        number > 65535 || (number == 0 && !allowAnyPort))
+        return false;
+    port = static_cast<quint16>(number);
+    return true;
+}
+} // namespace
+
+std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[], int *exitStatus)
+{
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("The simulated Tavlox teach pendant, reached by the console across UDP or a serial line.\n"
+                       "UDP:    zandorex-pendant --udp 127.0.0.1:5006 --peer 127.0.0.1:5007\n"
+                       "serial: zandorex-pendant --serial /dev/ttyUSB0"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    const QCommandLineOption udp(QStringLiteral("udp"),
+                                 QStringLiteral("Listen for the console on this IPv4 address and UDP port (port 0: any "
+                                                "free port, printed at start)."),
+                                 QStringLiteral("ADDRESS:PORT"));
+    const QCommandLineOption peer(QStringLiteral("peer"),
+                                  QStringLiteral("The console's source address and port; nothing else is answered."),
+                                  QStringLiteral("ADDRESS:PORT"));
+    const QCommandLineOption serial(QStringLiteral("serial"),
+                                    QStringLiteral("Talk to the console on this serial device (115200 baud, 8N1)."),
+                                    QStringLiteral("DEVICE"));
+    const QCommandLineOption headless(QStringLiteral("headless"), QStringLiteral("Show no window."));
+    const QCommandLineOption keepRunning(QStringLiteral("keep-running"),
+                                         QStringLiteral("Keep the pendant up when the scenario has ended, for a person to take over."));
+    const ScriptCommandLine scenario(
+        QStringLiteral("Play this scenario (docs/scripting.md) once the pendant listens; the program ends with it: 0 all "
+                       "tests passed, 1 a test failed, 2 a script error, 3 stopped (time-out, signal, closed window)."));
+    parser.addOptions({help, version, udp, peer, serial, headless, keepRunning});
+    scenario.addTo(parser);
+    *exitStatus = 0;
+    auto fail = [exitStatus](const QString &why) {
+        std::fprintf(stderr, "zandorex-pendant: %s\n", qPrintable(why));
+        *exitStatus = BadArgument;
+        return std::nullopt;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("zandorex-pendant"))));
+        return std::nullopt;
+    }
+    if (parser.isSet(version)) {
+        std::printf("zandorex-pendant %s\n", ZANDOREX_VERSION);
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    if (parser.isSet(udp) == parser.isSet(serial))
+        return fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
+    PendantCommandLine line;
+    if (parser.isSet(udp)) {
+        if (!parseEndpoint(parser.value(udp), true, line.localAddress, line.localPort))
+            return fail(QStringLiteral("--udp \"%1\" is not IPV4-ADDRESS:PORT").arg(parser.value(udp)));
+        if (!parser.isSet(peer))
+            return fail(QStringLiteral("--udp needs --peer, the console's source address and port"));
+        if (!parseEndpoint(parser.value(peer), false, line.peerAddress, line.peerPort))
+            return fail(QStringLiteral("--peer \"%1\" is not IPV4-ADDRESS:PORT (port 1-65535)").arg(parser.value(peer)));
+    } else if (parser.isSet(peer)) {
+        return fail(QStringLiteral("--peer belongs to --udp"));
+    }
+    line.serialDevice = parser.value(serial);
+    line.headless = parser.isSet(headless);
+    line.keepRunning = parser.isSet(keepRunning);
+    QString problem;
+    if (!scenario.read(parser, line.scenario, &problem))
+        return fail(problem);
+    if (line.scenario.file.isEmpty() && (parser.isSet(scenario.timeout) || line.keepRunning))
+        return fail(QStringLiteral("--timeout and --keep-running belong to --script"));
+    return line;
+}

@@ -1,0 +1,445 @@
+#include "pendantobject.h"
+
+#include "pendant/pendantkeys.h"
+#include "script/results.h"
+#include "script/scriptcontext.h"
+#include "script/uiagent.h"
+
+#include <QColor>
+#include <QImage>
+#include <thread>
+
+namespace scenario {
+
+using script::ActionFailed;
+using script::Stopped;
+using tavlox::Request;
+
+namespace {
+constexpr int DefaultPressMs = 100;
+constexpr int DefaultExpectMs = 5000;
+
+bool isKindName(const QString &kind)
+{
+    return kind == QLatin1String("*") || std::any_of(tavlox::RequestKindNames.begin(), tavlox::RequestKindNames.end(),
+                                                     [&kind](const char *name) { return kind == QLatin1String(name); });
+}
+
+QString kinds()
+{
+    QStringList names;
+    for (const char *name : tavlox::RequestKindNames)
+        names << QStringLiteral("\"%1\"").arg(QLatin1String(name));
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or \"*\"");
+}
+} // namespace
+
+// A verdict on its way from the script's thread to the device: whichever of the user-interface thread's look-out
+// and a posted call sees it first hands it on, once.
+struct PendantHost::Pending
+{
+    std::function<void(const pendant::Verdict &verdict)> decided;
+    std::mutex mutex;
+    std::optional<pendant::Verdict> verdict;
+    std::atomic<bool> ready = false;
+    bool applied = false;
+
+    void apply()
+    {
+        std::optional<pendant::Verdict> taken;
+        {
+            std::lock_guard lock(mutex);
+            if (applied || !verdict)
+                return;
+            applied = true;
+            taken = verdict;
+        }
+        decided(*taken);
+    }
+};
+
+PendantObject::PendantObject(script::ScriptContext &context, PendantHost &host) : m_context(context), m_host(host) {}
+
+void PendantObject::onDevice(const std::function<void(pendant::PendantDevice &device)> &action)
+{
+    m_context.onUi([host = &m_host, action]() -> QVariant {
+        pendant::PendantDevice *device = host->device();
+        if (!device)
+            throw ActionFailed{QStringLiteral("the pendant is gone")};
+        action(*device);
+        return {};
+    });
+}
+
+QJSValue PendantObject::readDevice(const std::function<QVariant(pendant::PendantDevice &device)> &reading)
+{
+    try {
+        const QVariant value = m_context.onUi(
+            [host = &m_host, reading]() -> QVariant {
+                pendant::PendantDevice *device = host->device();
+                if (!device)
+                    throw ActionFailed{QStringLiteral("the pendant is gone")};
+                return reading(*device);
+            },
+            false);
+        return m_context.engine().toScriptValue(value);
+    } catch (const ActionFailed &failed) {
+        m_context.engine().throwError(failed.message);
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    }
+    return {};
+}
+
+int PendantObject::keyFrom(const QJSValue &key)
+{
+    const int number = pendant::keyNamed(key.toString());
+    if (number < 0)
+        m_context.engine().throwError(QStringLiteral("no key \"%1\" on the pendant: a caption as the window shows it (\"F1\", "
+                                                     "\"J1 +\", \"miniTP Stop\") or a number 0-127")
+                                          .arg(key.toString()));
+    return number;
+}
+
+bool PendantObject::pause(const QJSValue &ms, int fallback)
+{
+    const int wait = ms.isNumber() ? static_cast<int>(std::clamp(ms.toNumber(), 0.0, 2147483647.0)) : fallback;
+    m_context.wait(wait);
+    return true;
+}
+
+// Every call below: an error in the arguments or on the device becomes the script's error; a stop ends it.
+#define SCENARIO_CALL(body)                                                                                            \
+    try {                                                                                                              \
+        body;                                                                                                          \
+    } catch (const ActionFailed &failed) {                                                                             \
+        m_context.engine().throwError(failed.message);                                                                 \
+    } catch (const Stopped &) {                                                                                        \
+        m_context.engine().setInterrupted(true);                                                                       \
+    }
+
+void PendantObject::press(const QJSValue &key, const QJSValue &ms)
+{
+    const int number = keyFrom(key);
+    if (number < 0)
+        return;
+    SCENARIO_CALL({
+        onDevice([number](pendant::PendantDevice &device) { device.pressKey(number); });
+        pause(ms, DefaultPressMs);
+        onDevice([number](pendant::PendantDevice &device) { device.releaseKey(number); });
+    })
+}
+
+void PendantObject::keyDown(const QJSValue &key)
+{
+    const int number = keyFrom(key);
+    if (number >= 0)
+        SCENARIO_CALL(onDevice([number](pendant::PendantDevice &device) { device.pressKey(number); }))
+}
+
+void PendantObject::keyUp(const QJSValue &key)
+{
+    const int number = keyFrom(key);
+    if (number >= 0)
+        SCENARIO_CALL(onDevice([number](pendant::PendantDevice &device) { device.releaseKey(number); }))
+}
+
+void PendantObject::touch(const QJSValue &x, const QJSValue &y, const QJSValue &ms)
+{
+    const int atX = x.toInt(), atY = y.toInt();
+    SCENARIO_CALL({
+        onDevice([atX, atY](pendant::PendantDevice &device) { device.touchDown(atX, atY); });
+        pause(ms, DefaultPressMs);
+        onDevice([atX, atY](pendant::PendantDevice &device) { device.touchUp(atX, atY); });
+    })
+}
+
+void PendantObject::drag(const QJSValue &points, const QJSValue &ms)
+{
+    const int count = points.property(QStringLiteral("length")).toInt();
+    if (!points.isArray() || count < 2) {
+        m_context.engine().throwError(QStringLiteral("drag takes two or more points, [[x, y], [x, y], …]"));
+        return;
+    }
+    QList<QPoint> path;
+    for (int k = 0; k < count; ++k)
+        path << QPoint(points.property(quint32(k)).property(0).toInt(), points.property(quint32(k)).property(1).toInt());
+    // Moves spread evenly over the time, as a hand moves; released where the last move went.
+    const int total = ms.isNumber() ? static_cast<int>(std::max(ms.toNumber(), 0.0)) : DefaultPressMs * (count - 1);
+    SCENARIO_CALL({
+        onDevice([p = path.first()](pendant::PendantDevice &device) { device.touchDown(p.x(), p.y()); });
+        for (int k = 1; k < count; ++k) {
+            m_context.wait(total / (count - 1));
+            onDevice([p = path[k]](pendant::PendantDevice &device) { device.touchMove(p.x(), p.y()); });
+        }
+        onDevice([p = path.last()](pendant::PendantDevice &device) { device.touchUp(p.x(), p.y()); });
+    })
+}
+
+void PendantObject::lcdText(const QString &text)
+{
+    SCENARIO_CALL(onDevice([text](pendant::PendantDevice &device) { device.sendLcdText(text); }))
+}
+
+void PendantObject::silent(const QJSValue &ms)
+{
+    SCENARIO_CALL({
+        onDevice([](pendant::PendantDevice &device) { device.setConnected(false); });
+        try {
+            pause(ms, 0);
+        } catch (const Stopped &) {
+            m_context.finishing(); // stopped or not, the pendant talks again
+            onDevice([](pendant::PendantDevice &device) { device.setConnected(true); });
+            throw;
+        }
+        onDevice([](pendant::PendantDevice &device) { device.setConnected(true); });
+    })
+}
+
+void PendantObject::on(const QString &kind, const QJSValue &handler)
+{
+    if (!isKindName(kind)) {
+        m_context.engine().throwError(QStringLiteral("on(\"%1\"): the kind is %2").arg(kind, kinds()));
+        return;
+    }
+    if (handler.isUndefined() || handler.isNull())
+        m_handlers.remove(kind);
+    else if (!handler.isCallable()) {
+        m_context.engine().throwError(QStringLiteral("on(\"%1\", …) takes a function of the request").arg(kind));
+        return;
+    } else
+        m_handlers.insert(kind, handler);
+    m_host.setDecided(m_handlers.keys());
+}
+
+QJSValue PendantObject::requestValue(const Request &request)
+{
+    QJSEngine &engine = m_context.engine();
+    QJSValue value = engine.newObject();
+    value.setProperty(QStringLiteral("kind"), QLatin1String(tavlox::nameOf(request.kind)));
+    QJSValue numbers = engine.newArray(quint32(request.numbers.size()));
+    for (qsizetype k = 0; k < request.numbers.size(); ++k)
+        numbers.setProperty(quint32(k), request.numbers[k]);
+    value.setProperty(QStringLiteral("numbers"), numbers);
+    QJSValue items = engine.newArray(quint32(request.drawing.size()));
+    for (qsizetype k = 0; k < request.drawing.size(); ++k) {
+        QJSValue item = engine.newArray(2);
+        item.setProperty(0, request.drawing[k].code);
+        item.setProperty(1, engine.toScriptValue(request.drawing[k].parameters));
+        items.setProperty(quint32(k), item);
+    }
+    value.setProperty(QStringLiteral("items"), items);
+    return value;
+}
+
+void PendantObject::heard(const Request &request)
+{
+    m_heard << request;
+}
+
+pendant::Verdict PendantObject::decide(const Request &request)
+{
+    const QString kind = QLatin1String(tavlox::nameOf(request.kind));
+    const QJSValue handler = m_handlers.contains(kind) ? m_handlers.value(kind) : m_handlers.value(QStringLiteral("*"));
+    if (!handler.isCallable())
+        return {};
+    const QString what = QStringLiteral("the on(\"%1\") handler").arg(m_handlers.contains(kind) ? kind : QStringLiteral("*"));
+    const QJSValue answer = m_context.callHandler(handler, {requestValue(request)}, what);
+    if (answer.isError() || answer.isUndefined() || answer.isNull())
+        return {};
+    if (answer.hasProperty(QStringLiteral("refuse")))
+        return {pendant::Verdict::Refuse, answer.property(QStringLiteral("refuse")).toString(), 0};
+    if (answer.hasProperty(QStringLiteral("delayMs")))
+        return {pendant::Verdict::Delay, {}, answer.property(QStringLiteral("delayMs")).toInt()};
+    if (answer.property(QStringLiteral("ignore")).toBool())
+        return {pendant::Verdict::Ignore, {}, 0};
+    m_context.results().fail(QStringLiteral("%1 returned %2; it returns nothing, {refuse: text}, {delayMs: n} or {ignore: true}")
+                                 .arg(what, answer.toString()),
+                             {});
+    return {};
+}
+
+QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeoutMs)
+{
+    if (!isKindName(kind)) {
+        m_context.engine().throwError(QStringLiteral("expectRequest(\"%1\"): the kind is %2").arg(kind, kinds()));
+        return {};
+    }
+    const int ms = timeoutMs.isNumber() ? static_cast<int>(std::clamp(timeoutMs.toNumber(), 0.0, 2147483647.0)) : DefaultExpectMs;
+    qsizetype found = -1;
+    const auto matches = [&] {
+        for (qsizetype k = m_expectFrom; k < m_heard.size(); ++k)
+            if (kind == QLatin1String("*") || kind == QLatin1String(tavlox::nameOf(m_heard[k].kind))) {
+                found = k;
+                return true;
+            }
+        return false;
+    };
+    try {
+        if (m_context.wait(ms, matches) && found >= 0) {
+            m_expectFrom = found + 1;
+            return requestValue(m_heard[found]);
+        }
+        m_context.engine().throwError(QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms));
+    } catch (const Stopped &) {
+        m_context.engine().setInterrupted(true);
+    }
+    return {};
+}
+
+QJSValue PendantObject::led(const QJSValue &number)
+{
+    const int n = number.toInt();
+    if (n < 1 || n > tavlox::LedCount) {
+        m_context.engine().throwError(QStringLiteral("led(%1): the LEDs are 1 to %2").arg(number.toString()).arg(tavlox::LedCount));
+        return {};
+    }
+    return readDevice([n](pendant::PendantDevice &device) { return QVariant(int(device.led(n))); });
+}
+
+QJSValue PendantObject::backlight()
+{
+    return readDevice([](pendant::PendantDevice &device) { return QVariant(device.backlight()); });
+}
+
+QJSValue PendantObject::beeps()
+{
+    return readDevice([host = &m_host](pendant::PendantDevice &) {
+        QVariantList list;
+        for (int ms : host->beeps())
+            list << ms;
+        return QVariant(list);
+    });
+}
+
+QJSValue PendantObject::keyState()
+{
+    return readDevice([](pendant::PendantDevice &device) {
+        QVariantList words;
+        for (quint16 word : device.keyState())
+            words << int(word);
+        return QVariant(words);
+    });
+}
+
+QJSValue PendantObject::lcdPixel(const QJSValue &x, const QJSValue &y)
+{
+    const int atX = x.toInt(), atY = y.toInt();
+    if (atX < 0 || atX >= tavlox::LcdWidth || atY < 0 || atY >= tavlox::LcdHeight) {
+        m_context.engine().throwError(QStringLiteral("lcdPixel(%1, %2): the LCD is %3 × %4")
+                                          .arg(x.toString(), y.toString())
+                                          .arg(tavlox::LcdWidth)
+                                          .arg(tavlox::LcdHeight));
+        return {};
+    }
+    return readDevice([atX, atY](pendant::PendantDevice &device) { return QVariant(QColor(device.lcd().pixel(atX, atY)).name()); });
+}
+
+void PendantObject::saveLcd(const QString &file)
+{
+    readDevice([file](pendant::PendantDevice &device) {
+        if (!device.lcd().save(file, "PNG"))
+            throw ActionFailed{QStringLiteral("cannot save the LCD to %1").arg(file)};
+        return QVariant();
+    });
+}
+
+PendantHost::PendantHost(pendant::PendantDevice &device) : m_device(&device)
+{
+    connect(&device, &pendant::PendantDevice::beeped, this, [this](int ms) { m_beeps << ms; });
+    connect(&device, &pendant::PendantDevice::requestReceived, this, [this](const Request &request) {
+        std::lock_guard lock(m_decidedMutex);
+        if (m_post)
+            m_post([object = m_object.get(), request] { object->heard(request); });
+    });
+    device.setRequestGate(this);
+}
+
+PendantHost::~PendantHost()
+{
+    releaseAll();
+    if (m_device)
+        m_device->setRequestGate(nullptr);
+}
+
+void PendantHost::install(script::ScriptContext &context)
+{
+    auto object = std::make_unique<PendantObject>(context, *this);
+    QJSEngine::setObjectOwnership(object.get(), QJSEngine::CppOwnership);
+    context.engine().globalObject().setProperty(QStringLiteral("pendant"), context.engine().newQObject(object.get()));
+    std::lock_guard lock(m_decidedMutex);
+    m_object = std::move(object);
+    m_context = &context;
+    m_post = context.poster();
+}
+
+void PendantHost::uninstall()
+{
+    {
+        std::lock_guard lock(m_decidedMutex);
+        m_post = nullptr;
+        m_decided.clear();
+        m_object.reset();
+    }
+    // Requests that still wait for the scenario are carried out as usual: the pendant goes on without it.
+    m_context->ui().run([this] { releaseAll(); }, false);
+    m_context = nullptr;
+}
+
+void PendantHost::setDecided(const QStringList &kinds)
+{
+    std::lock_guard lock(m_decidedMutex);
+    m_decided = kinds;
+}
+
+bool PendantHost::decides(tavlox::RequestKind kind) const
+{
+    std::lock_guard lock(m_decidedMutex);
+    return m_post && (m_decided.contains(QStringLiteral("*")) || m_decided.contains(QLatin1String(tavlox::nameOf(kind))));
+}
+
+void PendantHost::consider(const Request &request, std::function<void(const pendant::Verdict &verdict)> decided)
+{
+    auto pending = std::make_shared<Pending>();
+    pending->decided = std::move(decided);
+    m_pending.push_back(pending);
+    {
+        std::lock_guard lock(m_decidedMutex);
+        if (!m_post) {
+            pending->verdict = pendant::Verdict{};
+            pending->apply();
+            return;
+        }
+        script::UiAgent &ui = m_context->ui();
+        m_post([object = m_object.get(), request, pending, &ui] {
+            const pendant::Verdict verdict = object->decide(request);
+            {
+                std::lock_guard lock(pending->mutex);
+                pending->verdict = verdict;
+            }
+            pending->ready = true;
+            ui.run([pending] { pending->apply(); }, false);
+        });
+    }
+    // A handler that answers at once is back within a few hundred microseconds: looking out for it saves a wake-up.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(300);
+    while (!pending->ready && std::chrono::steady_clock::now() < until)
+        std::this_thread::yield();
+    if (pending->ready)
+        pending->apply();
+    std::erase_if(m_pending, [](const std::shared_ptr<Pending> &each) { return each->applied; });
+}
+
+void PendantHost::releaseAll()
+{
+    for (const std::shared_ptr<Pending> &pending : std::exchange(m_pending, {})) {
+        {
+            std::lock_guard lock(pending->mutex);
+            if (!pending->verdict)
+                pending->verdict = pendant::Verdict{};
+        }
+        pending->apply();
+    }
+}
+
+} // namespace scenario
