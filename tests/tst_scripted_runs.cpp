@@ -3,6 +3,7 @@
 #include "linkrig.h"
 #include "pendantprocess.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -53,6 +54,9 @@ private Q_SLOTS:
     void examplesPassAgainstThePendantProgram();
     void pendantGoneFailsTestsWithoutHanging();
     void sigtermStopsTheRunAndKeepsTheReport();
+    void examplePairsPass_data();
+    void examplePairsPass();
+    void scenarioWhoseRequestNeverComesFailsOnTime();
 
 private:
     // Starts the console headless on the script; the pendant is on m_pendantPort.
@@ -68,8 +72,12 @@ private:
 void TestScriptedRuns::init()
 {
     m_consolePort = freeUdpPort();
-    m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort);
-    QVERIFY(m_pendantPort != 0);
+    // The pairs start a pendant of their own, with its scenario.
+    if (QByteArray(QTest::currentTestFunction()) != "examplePairsPass" &&
+        QByteArray(QTest::currentTestFunction()) != "scenarioWhoseRequestNeverComesFailsOnTime") {
+        m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort);
+        QVERIFY(m_pendantPort != 0);
+    }
 }
 
 void TestScriptedRuns::cleanup()
@@ -154,6 +162,57 @@ void TestScriptedRuns::sigtermStopsTheRunAndKeepsTheReport()
     QVERIFY(report.parsed);
     QCOMPARE(report.names, (QStringList{"first", "forever"}));
     QCOMPARE(report.errors, 1);
+}
+
+void TestScriptedRuns::examplePairsPass_data()
+{
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<int>("consoleTests");
+    QTest::addColumn<int>("pendantTests");
+    QTest::newRow("outputs") << "outputs" << 2 << 4;
+    QTest::newRow("input") << "input" << 2 << 1;
+    QTest::newRow("silence") << "silence" << 3 << 1;
+    QTest::newRow("refusals") << "refusals" << 4 << 1;
+}
+
+// Both halves of a pair, each headless, each with its own report.
+void TestScriptedRuns::examplePairsPass()
+{
+    QFETCH(QString, pair);
+    QFETCH(int, consoleTests);
+    QFETCH(int, pendantTests);
+    const QString pendantReport = m_folder.filePath(QStringLiteral("pendant.xml"));
+    m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort,
+                                    {QStringLiteral("--script"), QStringLiteral(EXAMPLES "/pair-%1-pendant.js").arg(pair),
+                                     QStringLiteral("--junit"), pendantReport, QStringLiteral("--timeout"), QStringLiteral("60")});
+    QVERIFY(m_pendantPort != 0);
+    startConsole(QStringLiteral(EXAMPLES "/pair-%1-console.js").arg(pair));
+    QVERIFY(m_console.waitForFinished(60000));
+    QVERIFY(m_pendant.waitForFinished(60000));
+    QVERIFY2(m_console.exitCode() == 0, m_console.readAllStandardOutput() + m_console.readAllStandardError());
+    QVERIFY2(m_pendant.exitCode() == 0, m_pendant.readAllStandardOutput() + m_pendant.readAllStandardError());
+    for (const auto &[report, tests] : {std::pair{m_folder.filePath(QStringLiteral("report.xml")), consoleTests}, std::pair{pendantReport, pendantTests}}) {
+        const JUnit junit = readJUnit(report);
+        QVERIFY(junit.parsed);
+        QCOMPARE(junit.tests, tests);
+        QCOMPARE(junit.failures + junit.errors, 0);
+    }
+}
+
+void TestScriptedRuns::scenarioWhoseRequestNeverComesFailsOnTime()
+{
+    const QString script = m_folder.filePath(QStringLiteral("waits.js"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("test('a beep', function () { pendant.expectRequest('Beep', 500); });\n");
+    file.close();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(startUdpPendant(m_pendant, 0, m_consolePort, {QStringLiteral("--script"), script}) != 0);
+    QVERIFY(m_pendant.waitForFinished(10000));
+    QCOMPARE(m_pendant.exitCode(), 1);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(m_pendant.readAllStandardOutput().contains("FAIL a beep: pendant.expectRequest(\"Beep\"): none came within 500 ms"));
 }
 
 QTEST_GUILESS_MAIN(TestScriptedRuns)

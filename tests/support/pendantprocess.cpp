@@ -24,10 +24,11 @@ QString startPendant(QProcess &process, const QStringList &link)
     return {};
 }
 
-quint16 startUdpPendant(QProcess &process, quint16 port, quint16 consolePort)
+quint16 startUdpPendant(QProcess &process, quint16 port, quint16 consolePort, const QStringList &more)
 {
-    const QString ready = startPendant(process, {QStringLiteral("--udp"), QStringLiteral("127.0.0.1:%1").arg(port),
-                                                 QStringLiteral("--peer"), QStringLiteral("127.0.0.1:%1").arg(consolePort)});
+    const QString ready = startPendant(process, QStringList{QStringLiteral("--udp"), QStringLiteral("127.0.0.1:%1").arg(port),
+                                                            QStringLiteral("--peer"), QStringLiteral("127.0.0.1:%1").arg(consolePort)} +
+                                                    more);
     static const QRegularExpression listening(QStringLiteral("ready on UDP 127\\.0\\.0\\.1:(\\d+)"));
     const QRegularExpressionMatch match = listening.match(ready);
     return match.hasMatch() ? static_cast<quint16>(match.captured(1).toUInt()) : 0;

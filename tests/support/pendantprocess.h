@@ -10,7 +10,8 @@ namespace testing {
 // (and a warning) when it never does.
 QString startPendant(QProcess &process, const QStringList &link);
 
-// On UDP 127.0.0.1 (port 0: any), answering 127.0.0.1:consolePort; the port it listens on, or 0.
-quint16 startUdpPendant(QProcess &process, quint16 port, quint16 consolePort);
+// On UDP 127.0.0.1 (port 0: any), answering 127.0.0.1:consolePort, with more options after; the port it listens
+// on, or 0.
+quint16 startUdpPendant(QProcess &process, quint16 port, quint16 consolePort, const QStringList &more = {});
 
 } // namespace testing
