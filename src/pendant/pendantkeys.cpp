@@ -1,14 +1,23 @@
 #include "pendantkeys.h"
 
+#include <QHash>
+
 namespace pendant {
 
 namespace {
-int find(const auto &page, const QString &caption)
+// Captions to key numbers, page by page, made once.
+const QHash<QString, int> &captions(bool miniTp)
 {
-    for (const PendantKey &key : page)
-        if (key.caption && QString::fromUtf8(key.caption) == caption)
-            return key.number;
-    return -1;
+    static const auto make = [](const auto &page) {
+        QHash<QString, int> byCaption;
+        for (const PendantKey &key : page)
+            if (key.caption)
+                byCaption.insert(QString::fromUtf8(key.caption), key.number);
+        return byCaption;
+    };
+    static const QHash<QString, int> tp = make(TpKeys);
+    static const QHash<QString, int> miniTpPage = make(MiniTpKeys);
+    return miniTp ? miniTpPage : tp;
 }
 } // namespace
 
@@ -18,14 +27,10 @@ int keyNamed(const QString &name)
     const int number = name.toInt(&isNumber);
     if (isNumber)
         return number >= 0 && number < tavlox::PendantKeyCount ? number : -1;
-    for (const char *prefix : {"miniTP ", "miniTP:"})
+    for (const auto &[prefix, miniTp] : {std::pair{"miniTP ", true}, std::pair{"miniTP:", true}, std::pair{"TP ", false}, std::pair{"TP:", false}})
         if (name.startsWith(QLatin1String(prefix)))
-            return find(MiniTpKeys, name.mid(int(qstrlen(prefix))));
-    for (const char *prefix : {"TP ", "TP:"})
-        if (name.startsWith(QLatin1String(prefix)))
-            return find(TpKeys, name.mid(int(qstrlen(prefix))));
-    const int onTp = find(TpKeys, name);
-    return onTp >= 0 ? onTp : find(MiniTpKeys, name);
+            return captions(miniTp).value(name.mid(int(qstrlen(prefix))), -1);
+    return captions(false).value(name, captions(true).value(name, -1));
 }
 
 } // namespace pendant

@@ -38,9 +38,13 @@ struct ScriptContext::Inbox
     }
     std::deque<std::function<void()>> take()
     {
+        std::deque<std::function<void()>> taken;
+        if (!hasWork) // the common case, without a lock
+            return taken;
         std::lock_guard lock(mutex);
         hasWork = false;
-        return std::exchange(pending, {});
+        taken.swap(pending);
+        return taken;
     }
     // An action's outcome usually comes within a round trip to the pendant; looking out for it that long before
     // sleeping saves a wake-up per call.
@@ -146,7 +150,7 @@ void ScriptContext::timerEvent(QTimerEvent *)
 bool ScriptContext::wait(int ms, const std::function<bool()> &done)
 {
     const QDeadlineTimer deadline = ms < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(ms, Qt::PreciseTimer);
-    const int timer = ms < 0 ? 0 : startTimer(std::max(ms, 0), Qt::PreciseTimer);
+    const int timer = ms <= 0 ? 0 : startTimer(ms, Qt::PreciseTimer); // a wait of 0 only runs what was posted
     const auto stopTimer = qScopeGuard([this, timer] {
         if (timer)
             killTimer(timer);

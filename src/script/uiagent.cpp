@@ -18,8 +18,9 @@ void UiAgent::run(std::function<void()> action, bool gated)
         m_incoming.push_back({std::move(action), gated});
     }
     m_hasIncoming = true;
-    // Either the user-interface thread, looking out, sees the action, or it has stopped looking and gets a call.
-    if (!m_lookingOut)
+    // Either the user-interface thread, looking out, sees the action, or it has stopped looking and gets a call
+    // (one call takes every action queued by then).
+    if (!m_lookingOut && !m_takeCalled.exchange(true))
         QMetaObject::invokeMethod(this, &UiAgent::takeIncoming, Qt::QueuedConnection);
 }
 
@@ -29,6 +30,7 @@ void UiAgent::takeIncoming()
         std::deque<Action> taken;
         {
             std::lock_guard lock(m_incomingMutex);
+            m_takeCalled = false; // from here on, a new action needs a new call
             taken.swap(m_incoming);
             m_hasIncoming = false;
         }

@@ -40,6 +40,7 @@ private:
     std::deque<Action> m_incoming;
     std::atomic<bool> m_hasIncoming = false;
     std::atomic<bool> m_lookingOut = false;
+    std::atomic<bool> m_takeCalled = false;
 
     std::deque<std::function<void()>> m_waiting; // gated, until no engine call is under way
     bool m_waitingForIdle = false;
