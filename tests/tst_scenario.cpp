@@ -116,6 +116,12 @@ void TestScenario::gesturesComeOutAsTheWindowsOwn_data()
                                   << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
                                          click(child<QPushButton>(&window, QStringLiteral("key(66)")));
                                      });
+    const auto clickF1F2 = std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+        click(child<QPushButton>(&window, QStringLiteral("key(21)")));
+        click(child<QPushButton>(&window, QStringLiteral("key(22)")));
+    });
+    QTest::newRow("a list of keys, held") << "pendant.press(['F1', 'F2'], 20);" << clickF1F2;
+    QTest::newRow("a list of keys, in one go") << "pendant.press(['F1', 'F2'], 0);" << clickF1F2;
     QTest::newRow("a touch") << "pendant.touch(40, 30, 30);" << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
         QTest::mouseClick(child<QWidget>(&window, QStringLiteral("lcd")), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
     });

@@ -42,6 +42,7 @@ struct PendantHost::Pending
     std::mutex mutex;
     std::optional<pendant::Verdict> verdict;
     std::atomic<bool> ready = false;
+    std::atomic<bool> watched = false; // the user-interface thread looks out for the verdict
     bool applied = false;
 
     void apply()
@@ -60,15 +61,18 @@ struct PendantHost::Pending
 
 PendantObject::PendantObject(script::ScriptContext &context, PendantHost &host) : m_context(context), m_host(host) {}
 
+// Input is handed over and not waited for, so that a scenario plays it as fast as the device takes it; the
+// user-interface thread carries it out in the order it was given, as a person's clicks are taken.
 void PendantObject::onDevice(const std::function<void(pendant::PendantDevice &device)> &action)
 {
-    m_context.onUi([host = &m_host, action]() -> QVariant {
-        pendant::PendantDevice *device = host->device();
-        if (!device)
-            throw ActionFailed{QStringLiteral("the pendant is gone")};
-        action(*device);
-        return {};
-    });
+    if (m_context.stopping())
+        throw Stopped{};
+    m_context.ui().run(
+        [device = QPointer<pendant::PendantDevice>(m_host.device()), action] {
+            if (device)
+                action(*device);
+        },
+        true);
 }
 
 QJSValue PendantObject::readDevice(const std::function<QVariant(pendant::PendantDevice &device)> &reading)
@@ -91,7 +95,7 @@ QJSValue PendantObject::readDevice(const std::function<QVariant(pendant::Pendant
     return {};
 }
 
-int PendantObject::keyFrom(const QJSValue &key)
+int PendantObject::keyFrom(const QVariant &key)
 {
     const int number = pendant::keyNamed(key.toString());
     if (number < 0)
@@ -101,10 +105,14 @@ int PendantObject::keyFrom(const QJSValue &key)
     return number;
 }
 
+int PendantObject::holdFor(const QJSValue &ms, int fallback)
+{
+    return ms.isNumber() ? static_cast<int>(std::clamp(ms.toNumber(), 0.0, 2147483647.0)) : fallback;
+}
+
 bool PendantObject::pause(const QJSValue &ms, int fallback)
 {
-    const int wait = ms.isNumber() ? static_cast<int>(std::clamp(ms.toNumber(), 0.0, 2147483647.0)) : fallback;
-    m_context.wait(wait);
+    m_context.wait(holdFor(ms, fallback));
     return true;
 }
 
@@ -118,26 +126,45 @@ bool PendantObject::pause(const QJSValue &ms, int fallback)
         m_context.engine().setInterrupted(true);                                                                       \
     }
 
-void PendantObject::press(const QJSValue &key, const QJSValue &ms)
+void PendantObject::press(const QVariant &key, const QJSValue &ms)
 {
-    const int number = keyFrom(key);
-    if (number < 0)
+    // One key, or several pressed one after the other, each held as long.
+    QList<int> numbers;
+    // A script's array reaches here as a QJSValue inside the QVariant.
+    const QJSValue asScript = key.value<QJSValue>();
+    const QVariantList keys = asScript.isArray() ? asScript.toVariant().toList()
+                              : key.typeId() == QMetaType::QVariantList ? key.toList()
+                                                                         : QVariantList{key};
+    for (const QVariant &each : keys) {
+        numbers << keyFrom(each);
+        if (numbers.last() < 0)
+            return;
+    }
+    // Keys not held are pressed and released in one go, as from the device's own code: nothing could come between.
+    if (holdFor(ms, DefaultPressMs) == 0) {
+        SCENARIO_CALL(onDevice([numbers](pendant::PendantDevice &device) {
+            for (int number : numbers) {
+                device.pressKey(number);
+                device.releaseKey(number);
+            }
+        }))
         return;
-    SCENARIO_CALL({
+    }
+    SCENARIO_CALL(for (int number : numbers) {
         onDevice([number](pendant::PendantDevice &device) { device.pressKey(number); });
         pause(ms, DefaultPressMs);
         onDevice([number](pendant::PendantDevice &device) { device.releaseKey(number); });
     })
 }
 
-void PendantObject::keyDown(const QJSValue &key)
+void PendantObject::keyDown(const QVariant &key)
 {
     const int number = keyFrom(key);
     if (number >= 0)
         SCENARIO_CALL(onDevice([number](pendant::PendantDevice &device) { device.pressKey(number); }))
 }
 
-void PendantObject::keyUp(const QJSValue &key)
+void PendantObject::keyUp(const QVariant &key)
 {
     const int number = keyFrom(key);
     if (number >= 0)
@@ -418,13 +445,16 @@ void PendantHost::consider(const Request &request, std::function<void(const pend
                 pending->verdict = verdict;
             }
             pending->ready = true;
-            ui.run([pending] { pending->apply(); }, false);
+            if (!pending->watched) // else the user-interface thread, looking out, takes it
+                ui.run([pending] { pending->apply(); }, false);
         });
     }
     // A handler that answers at once is back within a few hundred microseconds: looking out for it saves a wake-up.
+    pending->watched = true;
     const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(300);
     while (!pending->ready && std::chrono::steady_clock::now() < until)
         std::this_thread::yield();
+    pending->watched = false; // from here on, a verdict comes by a call
     if (pending->ready)
         pending->apply();
     std::erase_if(m_pending, [](const std::shared_ptr<Pending> &each) { return each->applied; });

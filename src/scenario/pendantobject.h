@@ -29,9 +29,9 @@ class PendantObject : public QObject
 public:
     PendantObject(script::ScriptContext &context, PendantHost &host);
 
-    Q_INVOKABLE void press(const QJSValue &key, const QJSValue &ms = QJSValue());
-    Q_INVOKABLE void keyDown(const QJSValue &key);
-    Q_INVOKABLE void keyUp(const QJSValue &key);
+    Q_INVOKABLE void press(const QVariant &key, const QJSValue &ms = QJSValue());
+    Q_INVOKABLE void keyDown(const QVariant &key);
+    Q_INVOKABLE void keyUp(const QVariant &key);
     Q_INVOKABLE void touch(const QJSValue &x, const QJSValue &y, const QJSValue &ms = QJSValue());
     Q_INVOKABLE void drag(const QJSValue &points, const QJSValue &ms = QJSValue());
     Q_INVOKABLE void lcdText(const QString &text);
@@ -54,7 +54,8 @@ private:
     // Runs on the device in the user-interface thread, as a person's input (between the console's engine calls).
     void onDevice(const std::function<void(pendant::PendantDevice &device)> &action);
     QJSValue readDevice(const std::function<QVariant(pendant::PendantDevice &device)> &reading);
-    int keyFrom(const QJSValue &key);
+    int keyFrom(const QVariant &key);
+    static int holdFor(const QJSValue &ms, int fallback);
     bool pause(const QJSValue &ms, int fallback);
     [[nodiscard]] QJSValue requestValue(const tavlox::Request &request);
 
