@@ -9,6 +9,8 @@ packages=(
     fonts-noto-cjk             # the Japanese captions
     xvfb xauth                 # a display for machines without one
     socat                      # serial-line pairs for the link tests
+    libpcap-dev                # writing captures of the wire traffic
+    tshark                     # the dissector's tests read those captures
     desktop-file-utils appstream man-db   # the installed tree's check: desktop entries, metainfo, manuals
     "$@"
 )
@@ -27,6 +29,8 @@ if [ ${#missing[@]} -gt 0 ]; then
         sudo_cmd=(sudo)
     fi
     export DEBIAN_FRONTEND=noninteractive
+    # Wireshark's one question: whether ordinary users may capture. No; tshark only reads files here.
+    echo "wireshark-common wireshark-common/install-setuid boolean false" | "${sudo_cmd[@]}" debconf-set-selections
     "${sudo_cmd[@]}" apt-get update -qq
     "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,5 +1,7 @@
 #include "framing.h"
 
+#include <utility>
+
 namespace tavlox::wire {
 
 quint16 frameCheck(QByteArrayView bytes)
@@ -36,17 +38,24 @@ FrameReader::Result FrameReader::feed(QByteArrayView bytes)
             // A receiver may start listening mid-frame: what comes before the first flag is no frame at all.
             if (byte != FrameFlag) {
                 m_unframed = true;
+                keepRaw(byte);
                 continue;
             }
             m_started = true;
-            if (m_unframed)
+            if (m_unframed) {
                 result.drops << DropReason::BeforeFirstFlag;
+                handOutRaw(result, false);
+            } else {
+                keepRaw(byte);
+            }
             continue;
         }
         if (byte == FrameFlag) {
             finishFrame(result);
+            handOutRaw(result, true);
             continue;
         }
+        keepRaw(byte);
         if (m_overflowed)
             continue;
         if (byte == FrameEscape && !m_escaped) {
@@ -73,6 +82,35 @@ FrameReader::Result FrameReader::feed(QByteArrayView bytes)
         m_frame.append(byte);
     }
     return result;
+}
+
+void FrameReader::keepRaw(char byte)
+{
+    if (!m_keepRaw)
+        return;
+    if (m_raw.bytes.size() < MaxRawFrameBytes)
+        m_raw.bytes.append(byte);
+    ++m_raw.size;
+}
+
+// At a flag that ends a frame, the frame (and that flag, which also opens the next one); before the first flag,
+// the noise. Back-to-back flags are idle fill, no frame.
+void FrameReader::handOutRaw(Result &result, bool closedByFlag)
+{
+    if (!m_keepRaw)
+        return;
+    RawFrame done = std::exchange(m_raw, {});
+    if (closedByFlag) {
+        if (done.size <= 1) {
+            keepRaw(FrameFlag);
+            return;
+        }
+        if (done.bytes.size() < MaxRawFrameBytes)
+            done.bytes.append(FrameFlag);
+        ++done.size;
+    }
+    result.rawFrames << std::move(done);
+    keepRaw(FrameFlag);
 }
 
 void FrameReader::finishFrame(Result &result)

@@ -18,21 +18,37 @@ inline constexpr char FrameEscape = 0x7D;
 class FrameReader
 {
 public:
+    // A frame as it crossed the line, flags included, or the bytes before the first flag; `size` counts them all,
+    // `bytes` holds at most MaxRawFrameBytes of them.
+    struct RawFrame
+    {
+        QByteArray bytes;
+        qsizetype size = 0;
+    };
+    static constexpr qsizetype MaxRawFrameBytes = 262144;
+
     struct Result
     {
         QList<Message> messages;
         QList<DropReason> drops;
+        QList<RawFrame> rawFrames; // only when kept
     };
+    // Also hand out every frame's bytes as they came (for a capture of the traffic).
+    void keepRawFrames(bool keep) { m_keepRaw = keep; }
     Result feed(QByteArrayView bytes);
 
 private:
     void finishFrame(Result &result);
+    void keepRaw(char byte);
+    void handOutRaw(Result &result, bool closedByFlag);
 
     QByteArray m_frame;
     bool m_started = false;  // a first flag has come
     bool m_unframed = false; // bytes came before it
     bool m_escaped = false;
     bool m_overflowed = false;
+    bool m_keepRaw = false;
+    RawFrame m_raw; // the frame so far, from its opening flag on (or the bytes before the first flag)
 };
 
 } // namespace tavlox::wire

@@ -1,5 +1,7 @@
 #include "wirechannel.h"
 
+#include "wire/traffictap.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -24,6 +26,25 @@ sockaddr_in socketAddress(const QHostAddress &address, quint16 port)
     result.sin_addr.s_addr = htonl(address.toIPv4Address());
     result.sin_port = htons(port);
     return result;
+}
+
+// The address our datagrams to the peer leave from: the bound one, or for a socket bound to any address, the one
+// the routing picks (what a capture shows as the source).
+quint32 sourceAddressFor(const QHostAddress &bound, const QHostAddress &peer, quint16 peerPort)
+{
+    if (bound != QHostAddress::AnyIPv4)
+        return bound.toIPv4Address();
+    const int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return 0;
+    sockaddr_in to = socketAddress(peer, peerPort == 0 ? 9 : peerPort);
+    sockaddr_in chosen{};
+    socklen_t size = sizeof chosen;
+    // connect() on a datagram socket only looks up the route: nothing is sent.
+    const bool found = ::connect(probe, reinterpret_cast<const sockaddr *>(&to), sizeof to) == 0 &&
+                       ::getsockname(probe, reinterpret_cast<sockaddr *>(&chosen), &size) == 0;
+    ::close(probe);
+    return found ? ntohl(chosen.sin_addr.s_addr) : 0;
 }
 
 QString bindProblem(int error)
@@ -105,6 +126,7 @@ QString UdpChannel::open()
     socklen_t size = sizeof local;
     ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&local), &size);
     m_localPort = ntohs(local.sin_port);
+    m_sourceAddress = sourceAddressFor(m_localAddress, m_peerAddress, m_peerPort);
     m_buffer.resize(wire::MaxMessageBytes + 1);
     m_readable = std::make_unique<QSocketNotifier>(m_socket, QSocketNotifier::Read);
     connect(m_readable.get(), &QSocketNotifier::activated, this, &UdpChannel::readDatagrams);
@@ -123,7 +145,12 @@ QString UdpChannel::transmit(const QByteArray &message)
     const sockaddr_in peer = socketAddress(m_peerAddress, m_peerPort);
     const ssize_t sent = ::sendto(m_socket, message.constData(), static_cast<size_t>(message.size()), 0,
                                   reinterpret_cast<const sockaddr *>(&peer), sizeof peer);
-    return sent == message.size() ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (sent != message.size())
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (TrafficTap *tap = trafficTap())
+        tap->datagram(TrafficDirection::Sent, {m_sourceAddress, m_localPort}, {m_peerAddress.toIPv4Address(), m_peerPort},
+                      message, message.size());
+    return {};
 }
 
 void UdpChannel::readDatagrams()
@@ -139,6 +166,9 @@ void UdpChannel::readDatagrams()
             return; // EAGAIN: nothing more; anything else comes back on the next wake-up
         const QHostAddress sender(ntohl(from.sin_addr.s_addr));
         const quint16 senderPort = ntohs(from.sin_port);
+        if (TrafficTap *tap = trafficTap())
+            tap->datagram(TrafficDirection::Received, {ntohl(from.sin_addr.s_addr), senderPort}, {m_sourceAddress, m_localPort},
+                          QByteArrayView(m_buffer.constData(), std::min<qsizetype>(size, m_buffer.size())), size);
         const auto what = [&] {
             return QStringLiteral("datagram of %1 bytes from %2").arg(size).arg(endpoint(sender, senderPort));
         };
@@ -187,13 +217,22 @@ QString SerialChannel::describe() const
 QString SerialChannel::transmit(const QByteArray &message)
 {
     const QByteArray framed = wire::frame(message);
-    return m_port.write(framed) == framed.size() ? QString() : m_port.errorString();
+    if (m_port.write(framed) != framed.size())
+        return m_port.errorString();
+    if (TrafficTap *tap = trafficTap())
+        tap->serialFrame(TrafficDirection::Sent, framed, framed.size());
+    return {};
 }
 
 void SerialChannel::readFrames()
 {
     const QByteArray bytes = m_port.readAll();
+    TrafficTap *tap = trafficTap();
+    m_reader.keepRawFrames(tap != nullptr);
     wire::FrameReader::Result result = m_reader.feed(bytes);
+    if (tap)
+        for (const wire::FrameReader::RawFrame &raw : result.rawFrames)
+            tap->serialFrame(TrafficDirection::Received, raw.bytes, raw.size);
     for (wire::DropReason reason : result.drops)
         drop(QStringLiteral("frame"), wire::describe(reason));
     // The size is for the trace only; encoding again to learn it is not worth it when nobody reads the trace.

@@ -67,6 +67,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_readable;
     QByteArray m_buffer;
     QHostAddress m_localAddress;
+    quint32 m_sourceAddress = 0; // what datagrams to the peer leave from (for a capture)
     quint16 m_localPort;
     QHostAddress m_peerAddress;
     quint16 m_peerPort;

@@ -1,0 +1,116 @@
+#include "growingfile.h"
+
+#include <QFile>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <stdio_ext.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace growingfile {
+
+namespace {
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+} // namespace
+
+GrowingFile::GrowingFile(QObject *parent) : QObject(parent)
+{
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(FlushMs);
+    connect(&m_flushTimer, &QTimer::timeout, this, &GrowingFile::flush);
+}
+
+GrowingFile::~GrowingFile()
+{
+    close();
+}
+
+QString GrowingFile::open(const QString &path, bool replace)
+{
+    close();
+    // A file-size limit makes a write fail with EFBIG, which is reported, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    m_file = std::fopen(QFile::encodeName(path).constData(), replace ? "wbe" : "abe");
+    if (!m_file)
+        return systemReason(errno);
+    std::setvbuf(m_file, nullptr, _IOFBF, 64 * 1024);
+    std::fseek(m_file, 0, SEEK_END); // so that size() counts what the file held
+    m_path = path;
+    m_whole = size();
+    m_closer = [](FILE *file) { std::fclose(file); };
+    return {};
+}
+
+void GrowingFile::wrote()
+{
+    if (!m_file)
+        return;
+    if (std::ferror(m_file)) {
+        fail(systemReason(errno));
+        return;
+    }
+    if (!m_flushTimer.isActive())
+        m_flushTimer.start();
+}
+
+bool GrowingFile::write(QByteArrayView record)
+{
+    if (!m_file)
+        return false;
+    if (std::fwrite(record.data(), 1, size_t(record.size()), m_file) != size_t(record.size())) {
+        fail(systemReason(errno));
+        return false;
+    }
+    wrote();
+    return true;
+}
+
+qint64 GrowingFile::size() const
+{
+    return m_file ? qint64(std::ftell(m_file)) : 0;
+}
+
+void GrowingFile::flush()
+{
+    if (!m_file)
+        return;
+    m_flushTimer.stop();
+    if (std::fflush(m_file) != 0 || std::ferror(m_file)) {
+        fail(systemReason(errno));
+        return;
+    }
+    // Writing to a file that was deleted succeeds and goes nowhere: that is a failure too.
+    struct stat status = {};
+    if (::fstat(fileno(m_file), &status) == 0 && status.st_nlink == 0) {
+        fail(QStringLiteral("the file was removed"));
+        return;
+    }
+    m_whole = size();
+}
+
+void GrowingFile::close()
+{
+    if (!m_file)
+        return;
+    m_flushTimer.stop();
+    std::fflush(m_file);
+    m_closer(std::exchange(m_file, nullptr));
+}
+
+void GrowingFile::fail(const QString &reason)
+{
+    m_flushTimer.stop();
+    FILE *file = std::exchange(m_file, nullptr);
+    // The buffer's rest would fail again, or land after the cut: it goes. Then what got in after the last whole
+    // record goes, so that the file ends on a record's end.
+    __fpurge(file);
+    (void)!::ftruncate(fileno(file), m_whole);
+    m_closer(file);
+    Q_EMIT failed(reason);
+}
+
+} // namespace growingfile

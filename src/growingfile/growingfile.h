@@ -1,0 +1,55 @@
+#pragma once
+// A file a program writes as it runs, record by record (a log line, a captured packet): records go through the C
+// library's buffer and reach the file at least every 250 ms and when it closes, so a crash loses at most that.
+// The first failure (disk full, a file-size limit, the file removed) closes it, cut back to the last record that
+// reached it whole, and is reported once.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+namespace growingfile {
+
+class GrowingFile : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int FlushMs = 250;
+
+    explicit GrowingFile(QObject *parent = nullptr);
+    ~GrowingFile() override; // flushes and closes; no signal
+
+    // Creates the file, or empties it (replace) or adds to it (!replace); returns why it could not, or empty.
+    [[nodiscard]] QString open(const QString &path, bool replace);
+    [[nodiscard]] bool isOpen() const { return m_file != nullptr; }
+    [[nodiscard]] const QString &path() const { return m_path; }
+    // Where records go (fwrite, or a library writing to it). Null when closed.
+    [[nodiscard]] FILE *stream() const { return m_file; }
+    // For a library that owns the stream once it has written to it: how to close it (fclose by default).
+    void setCloser(std::function<void(FILE *)> closer) { m_closer = std::move(closer); }
+
+    // After whole records went to the stream: notices a failure at once and makes sure they reach the file soon.
+    void wrote();
+    // Writes one record; false when the file failed (it is closed then).
+    bool write(QByteArrayView record);
+    // The file's size with what is still buffered.
+    [[nodiscard]] qint64 size() const;
+    void flush();
+    void close();
+
+Q_SIGNALS:
+    // Once, naming the reason only ("No space left on device"); the file is closed by then.
+    void failed(const QString &reason);
+
+private:
+    void fail(const QString &reason);
+
+    FILE *m_file = nullptr;
+    QString m_path;
+    qint64 m_whole = 0; // the size at the last flush that worked: every record before it is in the file whole
+    QTimer m_flushTimer;
+    std::function<void(FILE *)> m_closer;
+};
+
+} // namespace growingfile
