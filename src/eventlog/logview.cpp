@@ -5,6 +5,11 @@
 #include "logsaver.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QMessageBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -13,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace eventlog {
@@ -41,13 +47,35 @@ LogView::LogView(QWidget *parent) : UniformRowView(parent), m_model(new LogModel
     connect(m_selectAll, &QAction::triggered, this, &LogView::selectAll);
     connect(m_find, &QAction::triggered, this, [this] { showFindBar(); });
     connect(m_save, &QAction::triggered, this, &LogView::saveLogAs);
+    m_record = makeAction(tr("Record to File…"), QKeySequence());
+    m_stopRecording = makeAction(tr("Stop Recording"), QKeySequence());
+    connect(m_record, &QAction::triggered, this, &LogView::recordToFileAs);
+    connect(m_stopRecording, &QAction::triggered, this, &LogView::stopRecording);
+    m_recorder = new LogRecorder(this);
+    connect(m_recorder, &LogRecorder::failed, this, [this](const QString &reason) {
+        const QString path = QDir::toNativeSeparators(m_recorder->path());
+        std::fprintf(stderr, "%s: recording to %s stopped: %s\n",
+                     qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()), qPrintable(path),
+                     qPrintable(reason));
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Record to File"),
+                                    tr("Recording to %1 stopped: %2.\nThe log on the screen is complete.").arg(path, reason),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("recordFailed"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        Q_EMIT recordingFailed(QStringLiteral("recording to %1 stopped: %2").arg(path, reason));
+    });
 }
 
 LogView::~LogView() = default;
 
 void LogView::append(const QString &line)
 {
+    const LineStore &store = m_model->store();
+    const qsizetype before = store.size();
     m_model->append(line);
+    if (m_recorder->isRecording() && store.size() > before)
+        m_recorder->record(store.utf8(before)); // the bytes just stored: encoded once
 }
 
 void LogView::clear()
@@ -128,6 +156,44 @@ void LogView::saveLog(const QString &path)
     connect(m_saver, &LogSaver::finished, this, &LogView::saveFinished);
 }
 
+void LogView::recordToFileAs()
+{
+    // Qt's own dialog, so that the time-stamp choice can sit in it; it asks before an existing file is replaced.
+    QFileDialog dialog(this, tr("Record to File"), QDir::current().filePath(QStringLiteral("log.txt")),
+                       tr("Text files (*.txt);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("recordDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *timestamps = new QCheckBox(tr("Put a time stamp before each line"), &dialog);
+    timestamps->setObjectName(QStringLiteral("recordTimestamps"));
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(timestamps, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    RecordOptions options;
+    options.timestamps = timestamps->isChecked();
+    options.replace = true; // the dialog asked
+    if (const QString why = startRecording(path, options); !why.isEmpty()) {
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Record to File"),
+                                    tr("The log cannot be recorded to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("recordFailed"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
+QString LogView::startRecording(const QString &path, const RecordOptions &options)
+{
+    return m_recorder->start(path, options);
+}
+
+void LogView::stopRecording()
+{
+    m_recorder->stop();
+}
+
 void LogView::showFindBar(const QString &text)
 {
     m_findBar->open(text);
@@ -175,6 +241,7 @@ void LogView::contextMenuEvent(QContextMenuEvent *event)
     menu.addSeparator();
     menu.addAction(m_find);
     menu.addAction(m_save);
+    menu.addAction(m_recorder->isRecording() ? m_stopRecording : m_record);
     menu.exec(event->globalPos());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The event log's view: its lines in rows of one height, and what people do with a log: extended selection,
-// Copy, Select All, Save Log… and a find bar (Ctrl+F).
+// Copy, Select All, Save Log…, Record to File… and a find bar (Ctrl+F).
 #include "linestore.h"
+#include "logrecorder.h"
 #include "uniformrowview.h"
 
 #include <QPointer>
@@ -35,6 +36,12 @@ public:
     void saveLogAs();
     // Saves the whole log to that file; the result arrives through saveFinished (a failure also in a message box).
     void saveLog(const QString &path);
+    // Asks for a file (and whether to time-stamp the lines), then records to it.
+    void recordToFileAs();
+    // Appends every line that enters the log from now on to that file; a problem is returned, not shown.
+    [[nodiscard]] QString startRecording(const QString &path, const RecordOptions &options);
+    void stopRecording();
+    [[nodiscard]] const LogRecorder &recorder() const { return *m_recorder; }
     void showFindBar(const QString &text = {});
     // Makes that row the current, selected one and scrolls it into the middle of the view.
     void showRow(int row);
@@ -45,6 +52,8 @@ public:
 
 Q_SIGNALS:
     void saveFinished(bool saved, const QString &problem);
+    // Recording stopped by a failure (already shown in a message box and on standard error).
+    void recordingFailed(const QString &message);
 
 protected:
     [[nodiscard]] qsizetype widestRow() const override;
@@ -61,6 +70,9 @@ private:
     QAction *m_selectAll = nullptr;
     QAction *m_find = nullptr;
     QAction *m_save = nullptr;
+    QAction *m_record = nullptr;
+    QAction *m_stopRecording = nullptr;
+    LogRecorder *m_recorder = nullptr;
 };
 
 } // namespace eventlog
