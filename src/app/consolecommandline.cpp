@@ -1,5 +1,6 @@
 #include "consolecommandline.h"
 
+#include "app/capturecommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
@@ -29,7 +30,24 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
                                       QStringLiteral("Run without a display (the offscreen platform), for scripts in CI."));
     const QCommandLineOption keepRunning(QStringLiteral("keep-running"),
                                          QStringLiteral("Go on when the scripts have ended, for a person to take over."));
-    parser.addOptions({help, version, simulated, headless, keepRunning});
+    const CaptureCommandLine capture;
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("Record the log to this file from the start: every line as it enters the log (UTF-8); lines are added "
+                       "to an existing file."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption recordTimestamps(
+        QStringLiteral("record-timestamps"),
+        QStringLiteral("Put a time stamp (ISO 8601 local time with milliseconds, then a tab) before each recorded line."));
+    const QCommandLineOption recordMaxMb(
+        QStringLiteral("record-max-mb"),
+        QStringLiteral("When the record file would pass N MiB, it becomes FILE.1 (FILE.1 becomes FILE.2, …) and a new one starts."),
+        QStringLiteral("N"));
+    const QCommandLineOption recordKeep(QStringLiteral("record-keep"),
+                                        QStringLiteral("How many old record files to keep beside FILE (default 5)."),
+                                        QStringLiteral("K"));
+    parser.addOptions({help, version, simulated, headless, keepRunning, capture.capture, record, recordTimestamps,
+                       recordMaxMb, recordKeep});
     script.addTo(parser);
     parser.addOptions({scenario.script, scenario.junit});
     *exitStatus = 0;
@@ -59,6 +77,24 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
         return fail(problem);
     if (line.script.file.isEmpty() && line.pendantScript.file.isEmpty() && parser.isSet(script.timeout))
         return fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));
+    line.capture = parser.value(capture.capture);
+    line.record = parser.value(record);
+    if (line.record.isEmpty() && (parser.isSet(recordTimestamps) || parser.isSet(recordMaxMb) || parser.isSet(recordKeep)))
+        return fail(QStringLiteral("--record-timestamps, --record-max-mb and --record-keep belong to --record"));
+    line.recordOptions.timestamps = parser.isSet(recordTimestamps);
+    if (parser.isSet(recordMaxMb)) {
+        bool ok = false;
+        const int megabytes = parser.value(recordMaxMb).toInt(&ok);
+        if (!ok || megabytes < 1 || megabytes > 1'000'000)
+            return fail(QStringLiteral("--record-max-mb \"%1\" is not a number of MiB from 1 to 1000000").arg(parser.value(recordMaxMb)));
+        line.recordOptions.maxBytes = qint64(megabytes) << 20;
+    }
+    if (parser.isSet(recordKeep)) {
+        bool ok = false;
+        line.recordOptions.keep = parser.value(recordKeep).toInt(&ok);
+        if (!ok || line.recordOptions.keep < 0 || line.recordOptions.keep > 1000)
+            return fail(QStringLiteral("--record-keep \"%1\" is not a number from 0 to 1000").arg(parser.value(recordKeep)));
+    }
     if (!line.pendantScript.file.isEmpty() && !line.simulatedPendant)
         return fail(QStringLiteral("--pendant-script runs on the built-in pendant: give --simulated-pendant too"));
     return line;

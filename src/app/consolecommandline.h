@@ -1,6 +1,7 @@
 #pragma once
 // zandorex's command line: what it asks for, read before any window system is touched, so that --help,
 // --version and a mistake are answered on any terminal.
+#include "eventlog/logrecorder.h"
 #include "script/scriptrunner.h"
 
 #include <optional>
@@ -12,6 +13,9 @@ struct ConsoleCommandLine
     bool keepRunning = false;
     script::ScriptOptions script;        // file empty: none
     script::ScriptOptions pendantScript; // the built-in pendant's scenario
+    QString capture;                     // empty: none
+    QString record;                      // the log's file; empty: none
+    eventlog::RecordOptions recordOptions;
 };
 
 // The command line, or the exit status to end with at once (after --help, --version or a mistake, which it

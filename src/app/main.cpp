@@ -1,9 +1,11 @@
 // zandorex: the teach-pendant test console.
+#include "app/capturecommandline.h"
 #include "app/consolecommandline.h"
 #include "app/guiinputinjector.h"
 #include "app/scriptruns.h"
 #include "cao/provider.h"
 #include "console/frmMain.h"
+#include "eventlog/logview.h"
 #include "consolescript/consolehosts.h"
 #include "consolescript/enginecallgate.h"
 #include "pendant/pendantdevice.h"
@@ -14,7 +16,9 @@
 #include "tavlox/wirelinks.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -30,8 +34,34 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zandorex"));
     QApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
 
+    // The capture outlives the window, whose links report to it until they close.
+    std::unique_ptr<capture::TrafficCapture> traffic;
+    if (!line->capture.isEmpty()) {
+        traffic = startCapture(line->capture, capture::LinkKind::Udp, "zandorex");
+        if (!traffic)
+            return FileUnwritable;
+        if (line->simulatedPendant)
+            std::fprintf(stderr, "zandorex: the built-in pendant is reached without a wire: %s stays empty\n",
+                         qPrintable(line->capture));
+    }
+
     frmMain window;
     GuiInputInjector injector(&window);
+    if (!line->record.isEmpty()) {
+        auto *log = window.findChild<eventlog::LogView *>(QStringLiteral("lstLog"));
+        if (const QString why = log->startRecording(line->record, line->recordOptions); !why.isEmpty()) {
+            std::fprintf(stderr, "zandorex: cannot record the log to %s: %s\n", qPrintable(line->record), qPrintable(why));
+            return FileUnwritable;
+        }
+    }
+    if (traffic)
+        QObject::connect(traffic.get(), &capture::TrafficCapture::failed, &window, [&window](const QString &message) {
+            auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zandorex"),
+                                        message + QStringLiteral(".\nThe link goes on without it."), QMessageBox::Ok, &window);
+            box->setObjectName(QStringLiteral("captureFailed"));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
     std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
     tavlox::TavloxProvider::LinkFactory links = &tavlox::makeWireLink;
     if (line->simulatedPendant) {
@@ -61,6 +91,8 @@ int main(int argc, char *argv[])
     else
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
     QObject::connect(&window, &frmMain::unloaded, &runs, &ScriptRuns::windowClosed, Qt::QueuedConnection);
+    if (traffic || !line->record.isEmpty())
+        runs.endOnSignals(); // Ctrl+C and SIGTERM close the files properly
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,5 @@
 // zandorex-pendant: the simulated pendant as a program of its own, reached across UDP or a serial line.
+#include "app/capturecommandline.h"
 #include "app/pendantcommandline.h"
 #include "app/scriptruns.h"
 #include "pendant/pendantdevice.h"
@@ -24,6 +25,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zandorex-pendant"));
     QApplication::setApplicationVersion(QStringLiteral(ZANDOREX_VERSION));
+
+    // Opened before the link, so that it holds the first datagram or frame; it outlives the link.
+    std::unique_ptr<capture::TrafficCapture> traffic;
+    if (!line->capture.isEmpty()) {
+        traffic = startCapture(line->capture, line->serialDevice.isEmpty() ? capture::LinkKind::Udp : capture::LinkKind::Serial,
+                               "zandorex-pendant");
+        if (!traffic)
+            return FileUnwritable;
+    }
 
     std::unique_ptr<tavlox::WireChannel> channel;
     if (line->serialDevice.isEmpty())
@@ -52,6 +62,8 @@ int main(int argc, char *argv[])
         QObject::connect(&app, &QApplication::lastWindowClosed, &runs, &ScriptRuns::windowClosed);
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
     }
+    if (traffic)
+        runs.endOnSignals(); // Ctrl+C and SIGTERM close the capture properly
     // Scripts wait for this line before they start the console.
     std::printf("zandorex-pendant: ready on %s\n", qPrintable(channel->describe()));
     std::fflush(stdout);

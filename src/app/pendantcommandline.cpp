@@ -1,5 +1,6 @@
 #include "pendantcommandline.h"
 
+#include "app/capturecommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
@@ -54,7 +55,8 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     const ScriptCommandLine scenario(
         QStringLiteral("Play this scenario (docs/scripting.md) once the pendant listens; the program ends with it: 0 all "
                        "tests passed, 1 a test failed, 2 a script error, 3 stopped (time-out, signal, closed window)."));
-    parser.addOptions({help, version, udp, peer, serial, headless, keepRunning});
+    const CaptureCommandLine capture;
+    parser.addOptions({help, version, udp, peer, serial, headless, keepRunning, capture.capture});
     scenario.addTo(parser);
     *exitStatus = 0;
     auto fail = [exitStatus](const QString &why) {
@@ -90,6 +92,7 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     line.serialDevice = parser.value(serial);
     line.headless = parser.isSet(headless);
     line.keepRunning = parser.isSet(keepRunning);
+    line.capture = parser.value(capture.capture);
     QString problem;
     if (!scenario.read(parser, line.scenario, &problem))
         return fail(problem);

@@ -14,9 +14,11 @@ struct PendantCommandLine
     bool headless = false;
     bool keepRunning = false;
     script::ScriptOptions scenario;     // file empty: none
+    QString capture;                    // empty: none
 };
 
-// The exit statuses of its own; a scenario's statuses (0 to 3) are the script's.
+// The exit statuses of its own; a scenario's statuses (0 to 3) are the script's; 4, a capture that cannot be
+// written, is FileUnwritable (capturecommandline.h).
 enum PendantExit { BadArgument = 2, LinkUnavailable = 3 };
 
 [[nodiscard]] std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[], int *exitStatus);

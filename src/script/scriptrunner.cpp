@@ -9,11 +9,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QThread>
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace script {
@@ -124,34 +121,6 @@ void ScriptRunner::conclude()
         status = std::max(status, int(ScriptError));
     }
     Q_EMIT finished(status);
-}
-
-namespace {
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int number)
-{
-    const char byte = static_cast<char>(number);
-    (void)!::write(signalPipe[1], &byte, 1); // all a signal handler may do
-}
-} // namespace
-
-void stopOnSignals(ScriptRunner &runner)
-{
-    if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &runner);
-    QObject::connect(notifier, &QSocketNotifier::activated, &runner, [&runner] {
-        char byte = 0;
-        (void)!::read(signalPipe[0], &byte, 1);
-        runner.stop(byte == SIGINT ? QStringLiteral("interrupted (SIGINT)") : QStringLiteral("terminated (SIGTERM)"));
-    });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
 }
 
 } // namespace script

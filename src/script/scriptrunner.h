@@ -62,7 +62,5 @@ private:
     int m_status = 0;
 };
 
-// SIGINT and SIGTERM stop the runner (its report is still written) instead of ending the program at once.
-void stopOnSignals(ScriptRunner &runner);
 
 } // namespace script
