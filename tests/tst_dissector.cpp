@@ -5,6 +5,7 @@
 // and still ends with status 0.
 #include "capture/trafficcapture.h"
 #include "conformancetable.h"
+#include "filesizelimit.h"
 #include "linkrig.h"
 #include "pendantprocess.h"
 #include "protocol/fieldrules.h"
@@ -15,12 +16,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 
 using namespace tavlox;
 using namespace testing;
@@ -202,6 +206,8 @@ private Q_SLOTS:
     void sessionCapturedAtBothEnds();
     void verdictsAreTheDecoders();
     void heuristicClaimsOnlyTavlox();
+    void captureIsWholeAfterSigterm();
+    void failedCaptureStopsOnAWholePacket();
 
 private:
     QTemporaryDir m_folder;
@@ -415,6 +421,80 @@ void TestDissector::heuristicClaimsOnlyTavlox()
                      datagrams[k].second,
                  qPrintable(QString::number(k)));
     QCOMPARE(value(decode.packets[0].toObject(), QStringLiteral("_ws.col.Info")), QStringLiteral("input 4 KeyDown key 21"));
+}
+
+// SIGTERM ends the pendant through its event loop: every packet is in the file. A file that cannot be written
+// stops it at start.
+void TestDissector::captureIsWholeAfterSigterm()
+{
+    const QString path = m_folder.filePath(QStringLiteral("terminated.pcap"));
+    QUdpSocket console;
+    QVERIFY(console.bind(QHostAddress::LocalHost, 0));
+    QProcess pendant;
+    const quint16 pendantPort = startUdpPendant(pendant, 0, console.localPort(), {QStringLiteral("--capture"), path});
+    QVERIFY(pendantPort != 0);
+    constexpr int Requests = 20;
+    int replies = 0;
+    for (quint32 id = 1; id <= Requests; ++id) {
+        console.writeDatagram(wire::encode(Request{id, RequestKind::GetKeyState, {}, {}}), QHostAddress::LocalHost, pendantPort);
+        // The pendant's heartbeat may come in between.
+        while (console.hasPendingDatagrams() || console.waitForReadyRead(5000)) {
+            const wire::Decoded decoded = wire::decode(console.receiveDatagram().data());
+            if (decoded.message && std::holds_alternative<Reply>(*decoded.message)) {
+                ++replies;
+                break;
+            }
+        }
+    }
+    QCOMPARE(replies, Requests);
+    pendant.terminate(); // SIGTERM
+    QVERIFY(pendant.waitForFinished(10000));
+    QCOMPARE(pendant.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(pendant.exitCode(), 128 + 15);
+
+    const Decode decode = readWithDissector(path, {QStringLiteral("zandorex.type"), QStringLiteral("zandorex.response_in")});
+    QVERIFY2(decode.luaErrors.isEmpty(), qPrintable(decode.luaErrors));
+    int linkedRequests = 0, repliesSeen = 0;
+    for (const QJsonValue &packet : decode.packets) {
+        const QString type = value(packet.toObject(), QStringLiteral("zandorex.type"));
+        linkedRequests += type == QLatin1String("1") && !value(packet.toObject(), QStringLiteral("zandorex.response_in")).isEmpty();
+        repliesSeen += type == QLatin1String("2");
+    }
+    QCOMPARE(linkedRequests, Requests);
+    QCOMPARE(repliesSeen, Requests);
+
+    QProcess refused;
+    refused.start(QStringLiteral(ZANDOREX_PENDANT_PROGRAM), {QStringLiteral("--headless"), QStringLiteral("--udp"), QStringLiteral("127.0.0.1:0"),
+                                                           QStringLiteral("--peer"), QStringLiteral("127.0.0.1:9"), QStringLiteral("--capture"),
+                                                           m_folder.filePath(QStringLiteral("missing/folder.pcap"))});
+    QVERIFY(refused.waitForFinished(10000));
+    QCOMPARE(refused.exitCode(), 4);
+    QVERIFY(refused.readAllStandardError().contains("missing/folder.pcap"));
+}
+
+// A file-size limit stops the capture once, with the file's name; what is in the file reads whole.
+void TestDissector::failedCaptureStopsOnAWholePacket()
+{
+    const QString path = m_folder.filePath(QStringLiteral("limited.pcap"));
+    capture::TrafficCapture traffic;
+    QSignalSpy failed(&traffic, &capture::TrafficCapture::failed);
+    constexpr int Sent = 5000; // about 250 KB
+    {
+        FileSizeLimit limit(64 * 1024);
+        QCOMPARE(traffic.open(path, capture::LinkKind::Udp), QString());
+        for (quint32 id = 1; id <= Sent; ++id) {
+            const QByteArray message = wire::encode(Request{id, RequestKind::Led, {3, 1}, {}});
+            traffic.datagram(TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
+        }
+        traffic.flush();
+    }
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed.first().first().toString().contains(path), qPrintable(failed.first().first().toString()));
+    const Decode decode = readWithDissector(path, {QStringLiteral("zandorex.id")});
+    QVERIFY2(decode.luaErrors.isEmpty(), qPrintable(decode.luaErrors));
+    QVERIFY(decode.packets.size() > 100 && decode.packets.size() < Sent);
+    for (int k = 0; k < decode.packets.size(); ++k)
+        QCOMPARE(value(decode.packets[k].toObject(), QStringLiteral("zandorex.id")), QString::number(k + 1));
 }
 
 QTEST_GUILESS_MAIN(TestDissector)

@@ -1,4 +1,5 @@
-// The event log through the real main window: what it keeps, copy, Save Log…, the find bar and message bursts.
+// The event log through the real main window: what it keeps, copy, Save Log…, Record to File…, the find bar and
+// message bursts.
 #include "console/frmMain.h"
 #include "eventlog/findbar.h"
 #include "eventlog/logmodel.h"
@@ -7,7 +8,12 @@
 #include "recordingprovider.h"
 #include "widgetdriver.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -35,8 +41,15 @@ private Q_SLOTS:
     void selectsAsAPlainListDoes();
     void findWrapsBothWaysAndLeavesTheLogAlone();
     void burstArrivesWholeWhileTheLoopKeepsTurning();
+    void recordingKeepsEveryLineOnScreen_data();
+    void recordingKeepsEveryLineOnScreen();
+    void rotationKeepsTheNewestFilesAndEveryLine();
+    void failureStopsRecordingOnAWholeLine_data();
+    void failureStopsRecordingOnAWholeLine();
 
 private:
+    // The texts of the log's context menu, as it pops up.
+    [[nodiscard]] QStringList contextMenu(const QString &trigger = {});
     [[nodiscard]] eventlog::LogView &log() const
     {
         return *child<eventlog::LogView>(m_window.get(), QStringLiteral("lstLog"));
@@ -319,6 +332,191 @@ void TestEventLog::burstArrivesWholeWhileTheLoopKeepsTurning()
     // Tens of milliseconds of work even in a release build: it must have been spread over several turns.
     QVERIFY2(insertions.size() > 1, "the whole burst was delivered in one turn of the event loop");
     QVERIFY2(longestGapMs <= 100, qPrintable(QStringLiteral("the event loop waited %1 ms").arg(longestGapMs)));
+}
+
+QStringList TestEventLog::contextMenu(const QString &trigger)
+{
+    QStringList texts;
+    QTimer::singleShot(50, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            texts << action->text();
+            if (action->text() == trigger)
+                action->trigger();
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), log().viewport()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(log().viewport(), &event);
+    return texts;
+}
+
+namespace {
+QStringList fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    else
+        lines << QStringLiteral("(no line end)");
+    return lines;
+}
+} // namespace
+
+void TestEventLog::recordingKeepsEveryLineOnScreen_data()
+{
+    QTest::addColumn<bool>("timestamps");
+    QTest::newRow("plain") << false;
+    QTest::newRow("time-stamped") << true;
+}
+
+// Started from the context menu's dialog: a burst of 100,000 messages, lines with tabs and Japanese, and a Clear
+// that leaves the file alone; the file holds every line that entered the log, in order.
+void TestEventLog::recordingKeepsEveryLineOnScreen()
+{
+    QFETCH(bool, timestamps);
+    const QString path = m_dir->filePath(QStringLiteral("record.txt"));
+    QVERIFY(contextMenu().contains(QStringLiteral("Record to File…")));
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        dialog->findChild<QCheckBox *>(QStringLiteral("recordTimestamps"))->setChecked(timestamps);
+        static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+    });
+    contextMenu(QStringLiteral("Record to File…"));
+    QTRY_VERIFY(log().recorder().isRecording());
+    QVERIFY(contextMenu().contains(QStringLiteral("Stop Recording")));
+
+    QStringList entered;
+    m_window->AddLog(1, QStringLiteral("LCD : 日本語\tand a tab"));
+    click(m_window.get(), QStringLiteral("cmdEng(0)"));
+    constexpr int Burst = 100000;
+    for (int i = 0; i < Burst; ++i)
+        (*m_provider)->sink->raise(1, cao::Value::i4(i));
+    const eventlog::LineStore &store = log().logModel().store();
+    QTRY_VERIFY_WITH_TIMEOUT(store.size() >= qsizetype(Burst), 60000);
+    for (qsizetype row = 0; row < store.size(); ++row)
+        entered << store.line(row);
+    click(m_window.get(), QStringLiteral("cmdTester(1)")); // Clear
+    m_window->AddLog(1, QStringLiteral("after Clear"));
+    entered << QStringLiteral("after Clear");
+    // Without stopping: the lines reach the file on their own, soon.
+    QTRY_COMPARE_WITH_TIMEOUT(fileLines(path).size(), entered.size(), 5000);
+    contextMenu(QStringLiteral("Stop Recording"));
+    QVERIFY(!log().recorder().isRecording());
+    m_window->AddLog(1, QStringLiteral("not recorded"));
+
+    QStringList lines = fileLines(path);
+    QCOMPARE(lines.size(), entered.size());
+    if (timestamps) {
+        const QRegularExpression stamped(QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}[+-]\\d\\d:\\d\\d)\t"));
+        QDateTime previous;
+        for (QString &line : lines) {
+            const QRegularExpressionMatch match = stamped.match(line);
+            QVERIFY2(match.hasMatch(), qPrintable(line));
+            const QDateTime time = QDateTime::fromString(match.captured(1), Qt::ISODateWithMs);
+            QVERIFY2(time.isValid() && (!previous.isValid() || time >= previous), qPrintable(line));
+            QVERIFY(qAbs(time.secsTo(QDateTime::currentDateTime())) < 600);
+            previous = time;
+            line = line.mid(match.capturedLength());
+        }
+    }
+    for (int k = 0; k < entered.size(); ++k)
+        if (lines[k] != entered[k])
+            QFAIL(qPrintable(QStringLiteral("line %1 is \"%2\", not \"%3\"").arg(k).arg(lines[k], entered[k])));
+}
+
+// Each file stays under the limit; the newest K old ones are kept; no line is lost or split across a rotation; the
+// lines a file held before are kept (the command line adds to a file).
+void TestEventLog::rotationKeepsTheNewestFilesAndEveryLine()
+{
+    const QString path = m_dir->filePath(QStringLiteral("night.log"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old log\n");
+    }
+    eventlog::RecordOptions options;
+    options.maxBytes = 4096;
+    options.keep = 3;
+    QCOMPARE(log().startRecording(path, options), QString());
+    constexpr int Lines = 3000; // about 110 KB: many rotations
+    for (int i = 0; i < Lines; ++i)
+        m_window->AddLog(1, QStringLiteral("line %1 of the night").arg(i, 6, 10, QLatin1Char('0')));
+    log().stopRecording();
+
+    QVERIFY(!QFile::exists(path + QStringLiteral(".4")));
+    QStringList kept;
+    for (const QString &file : {path + QStringLiteral(".3"), path + QStringLiteral(".2"), path + QStringLiteral(".1"), path}) {
+        QVERIFY2(QFileInfo(file).size() > 0 && QFileInfo(file).size() <= options.maxBytes, qPrintable(file));
+        kept << fileLines(file);
+    }
+    // The newest lines, every one, in order, up to the last.
+    QVERIFY(kept.size() > 300);
+    const int first = Lines - int(kept.size());
+    for (int k = 0; k < kept.size(); ++k)
+        QCOMPARE(kept[k], QStringLiteral("line %1 of the night").arg(first + k, 6, 10, QLatin1Char('0')));
+
+    // Few lines, no limit: the old lines stay ahead of the new ones.
+    const QString small = m_dir->filePath(QStringLiteral("small.log"));
+    {
+        QFile old(small);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old log\n");
+    }
+    QCOMPARE(log().startRecording(small, {}), QString());
+    m_window->AddLog(1, QStringLiteral("new"));
+    log().stopRecording();
+    QCOMPARE(fileLines(small), (QStringList{"the old log", "new"}));
+}
+
+void TestEventLog::failureStopsRecordingOnAWholeLine_data()
+{
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("file-size limit") << false;
+    QTest::newRow("file removed") << true;
+}
+
+void TestEventLog::failureStopsRecordingOnAWholeLine()
+{
+    QFETCH(bool, removed);
+    const QString path = m_dir->filePath(QStringLiteral("record.txt"));
+    QSignalSpy failed(&log(), &eventlog::LogView::recordingFailed);
+    constexpr int Lines = 20000; // about 700 KB
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (!removed)
+            limit = std::make_unique<FileSizeLimit>(100000);
+        QCOMPARE(log().startRecording(path, {}), QString());
+        for (int i = 0; i < Lines; ++i) {
+            m_window->AddLog(1, QStringLiteral("KeyDown : %1, a line of some length").arg(i));
+            if (removed && i == 1000) {
+                QTest::qWait(400); // on the disk by now
+                QVERIFY(QFile::remove(path));
+            }
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+    }
+    QVERIFY(!log().recorder().isRecording());
+    QCOMPARE(log().logModel().store().size(), qsizetype(Lines));
+    auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("recordFailed"));
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QDir::toNativeSeparators(path)), qPrintable(box->text()));
+    QVERIFY2(box->text().contains(removed ? QStringLiteral("removed") : QStringLiteral("too large")), qPrintable(box->text()));
+    if (removed)
+        return;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.size() > 1000 && bytes.size() <= 100000);
+    QVERIFY(bytes.endsWith('\n'));
+    const QStringList lines = fileLines(path);
+    for (int k = 0; k < lines.size(); ++k)
+        QCOMPARE(lines[k], QStringLiteral("KeyDown : %1, a line of some length").arg(k));
 }
 
 QTEST_MAIN(TestEventLog)

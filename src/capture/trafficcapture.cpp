@@ -13,6 +13,7 @@ namespace {
 // Big enough for the longest serial frame a receiver must take (130,006 bytes) and any datagram.
 constexpr int SnapLength = 262144;
 constexpr int IpUdpHeaderBytes = 28;
+constexpr int PcapRecordHeaderBytes = 16; // in the file: seconds, microseconds, captured and real length
 
 int linkType(LinkKind kind)
 {
@@ -171,7 +172,7 @@ void TrafficCapture::write(Output &output, QByteArrayView header, QByteArrayView
     std::memcpy(packet.data() + header.size(), bytes.data(), size_t(kept));
     pcap_dump(reinterpret_cast<u_char *>(output.dumper), &record, reinterpret_cast<const u_char *>(packet.constData()));
     ++output.packets;
-    output.file.wrote();
+    output.file.wrote(PcapRecordHeaderBytes + record.caplen);
 }
 
 void TrafficCapture::datagram(tavlox::TrafficDirection, tavlox::UdpEndpoint from, tavlox::UdpEndpoint to,

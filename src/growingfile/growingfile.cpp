@@ -11,6 +11,11 @@
 namespace growingfile {
 
 namespace {
+// Records are flushed once this much waits, so that the C library never has to write half of one by itself: its
+// buffer is larger than that and the largest record together.
+constexpr qsizetype FlushBytes = 256 * 1024;
+constexpr size_t StreamBuffer = 1024 * 1024;
+
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -37,15 +42,15 @@ QString GrowingFile::open(const QString &path, bool replace)
     m_file = std::fopen(QFile::encodeName(path).constData(), replace ? "wbe" : "abe");
     if (!m_file)
         return systemReason(errno);
-    std::setvbuf(m_file, nullptr, _IOFBF, 64 * 1024);
-    std::fseek(m_file, 0, SEEK_END); // so that size() counts what the file held
+    std::setvbuf(m_file, nullptr, _IOFBF, StreamBuffer);
+    struct stat status = {};
     m_path = path;
-    m_whole = size();
+    m_whole = m_size = ::fstat(fileno(m_file), &status) == 0 ? qint64(status.st_size) : 0;
     m_closer = [](FILE *file) { std::fclose(file); };
     return {};
 }
 
-void GrowingFile::wrote()
+void GrowingFile::wrote(qsizetype bytes)
 {
     if (!m_file)
         return;
@@ -53,7 +58,11 @@ void GrowingFile::wrote()
         fail(systemReason(errno));
         return;
     }
-    if (!m_flushTimer.isActive())
+    m_size += bytes;
+    m_recordEnds.push_back(m_size);
+    if (m_size - m_whole >= FlushBytes)
+        flush();
+    else if (!m_flushTimer.isActive())
         m_flushTimer.start();
 }
 
@@ -65,13 +74,13 @@ bool GrowingFile::write(QByteArrayView record)
         fail(systemReason(errno));
         return false;
     }
-    wrote();
-    return true;
+    wrote(record.size());
+    return m_file != nullptr;
 }
 
 qint64 GrowingFile::size() const
 {
-    return m_file ? qint64(std::ftell(m_file)) : 0;
+    return m_file ? m_size : 0;
 }
 
 void GrowingFile::flush()
@@ -89,7 +98,8 @@ void GrowingFile::flush()
         fail(QStringLiteral("the file was removed"));
         return;
     }
-    m_whole = size();
+    m_whole = m_size = qint64(std::ftell(m_file)); // exact, whoever wrote to the stream
+    m_recordEnds.clear();
 }
 
 void GrowingFile::close()
@@ -108,7 +118,14 @@ void GrowingFile::fail(const QString &reason)
     // The buffer's rest would fail again, or land after the cut: it goes. Then what got in after the last whole
     // record goes, so that the file ends on a record's end.
     __fpurge(file);
-    (void)!::ftruncate(fileno(file), m_whole);
+    struct stat status = {};
+    qint64 cut = m_whole;
+    if (::fstat(fileno(file), &status) == 0)
+        for (qint64 end : m_recordEnds)
+            if (end <= status.st_size)
+                cut = end;
+    (void)!::ftruncate(fileno(file), cut);
+    m_recordEnds.clear();
     m_closer(file);
     Q_EMIT failed(reason);
 }

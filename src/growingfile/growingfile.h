@@ -1,13 +1,14 @@
 #pragma once
 // A file a program writes as it runs, record by record (a log line, a captured packet): records go through the C
 // library's buffer and reach the file at least every 250 ms and when it closes, so a crash loses at most that.
-// The first failure (disk full, a file-size limit, the file removed) closes it, cut back to the last record that
-// reached it whole, and is reported once.
+// The first failure (disk full, a file-size limit, the file removed) closes it, cut back to the end of the last
+// record that reached it whole, and is reported once.
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace growingfile {
 
@@ -29,8 +30,9 @@ public:
     // For a library that owns the stream once it has written to it: how to close it (fclose by default).
     void setCloser(std::function<void(FILE *)> closer) { m_closer = std::move(closer); }
 
-    // After whole records went to the stream: notices a failure at once and makes sure they reach the file soon.
-    void wrote();
+    // After a whole record of that many bytes went to the stream: notices a failure at once and makes sure the
+    // record reaches the file soon.
+    void wrote(qsizetype bytes);
     // Writes one record; false when the file failed (it is closed then).
     bool write(QByteArrayView record);
     // The file's size with what is still buffered.
@@ -48,6 +50,8 @@ private:
     FILE *m_file = nullptr;
     QString m_path;
     qint64 m_whole = 0; // the size at the last flush that worked: every record before it is in the file whole
+    qint64 m_size = 0;  // with what is buffered
+    std::vector<qint64> m_recordEnds; // since the last flush: where a failed write may be cut back to
     QTimer m_flushTimer;
     std::function<void(FILE *)> m_closer;
 };
