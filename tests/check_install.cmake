@@ -38,6 +38,11 @@ foreach(file applications/${id}.desktop applications/org.zandorex.ZandorexPendan
     endif()
 endforeach()
 
+file(GLOB_RECURSE dissector ${prefix}/lib/*/wireshark/plugins/zandorex.lua ${prefix}/lib/wireshark/plugins/zandorex.lua)
+if(NOT dissector)
+    problem("the Wireshark dissector is not installed in lib/…/wireshark/plugins")
+endif()
+
 # A PNG's width and height are the two big-endian words after its IHDR tag.
 foreach(size 16 24 32 48 64 128 256)
     set(icon ${share}/icons/hicolor/${size}x${size}/apps/${id}.png)
