@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTimer>
 #include <algorithm>
@@ -229,6 +231,42 @@ int main(int argc, char *argv[])
         [&] { window.cmdTester_Click(1); },
     };
     const Figures mine = measure(console, small, large);
+
+    // Recording to a file as lines arrive, beside the same ingest without it, modes alternated over three rounds.
+    QTemporaryDir recordFolder;
+    const QString recordPath = recordFolder.filePath(QStringLiteral("record.log"));
+    struct RecordMode
+    {
+        const char *name;
+        bool record;
+        bool timestamps;
+        std::vector<double> linesPerSecond;
+        bool fileComplete = true;
+    };
+    std::vector<RecordMode> modes{{"not recorded (baseline)", false, false, {}},
+                                  {"recorded", true, false, {}},
+                                  {"recorded with time stamps", true, true, {}}};
+    for (int round = 0; round < 3; ++round)
+        for (RecordMode &mode : modes) {
+            window.cmdTester_Click(1);
+            settle();
+            if (mode.record) {
+                eventlog::RecordOptions options;
+                options.timestamps = mode.timestamps;
+                options.replace = true;
+                if (!log->startRecording(recordPath, options).isEmpty())
+                    return 1;
+            }
+            const Ingest run = ingest(*provider->sink, large, console.present, [](int) { return true; });
+            mode.linesPerSecond.push_back(run.linesPerSecond);
+            if (mode.record) {
+                log->stopRecording();
+                QFile file(recordPath);
+                file.open(QIODevice::ReadOnly);
+                const QByteArray bytes = file.readAll();
+                mode.fileComplete = mode.fileComplete && bytes.count('\n') == large && bytes.endsWith(lineText(large - 1).toUtf8() + '\n');
+            }
+        }
     window.cmdEng_Click(1);
     window.hide();
 
@@ -291,6 +329,18 @@ int main(int argc, char *argv[])
     row(name, mine.append1m, widget.append1m, floor.append1m, "%.1f", "<= 2x at 0 lines");
     std::snprintf(name, sizeof name, "Clear at %d, ms", large);
     row(name, mine.clear1m, widget.clear1m, floor.clear1m, "%.1f", "<= 20");
+    std::printf("\nRecording the log to a file while %d lines arrive (median of 3 rounds, modes alternated)\n\n", large);
+    std::printf("| frmMain log                     |  lines/s | / baseline | file complete | goal    |\n");
+    std::printf("|---------------------------------|---------:|-----------:|---------------|---------|\n");
+    auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    const double baseline = median(modes[0].linesPerSecond);
+    for (const RecordMode &mode : modes)
+        std::printf("| %-31s | %8.0f | %10.2f | %-13s | %-7s |\n", mode.name, median(mode.linesPerSecond),
+                    median(mode.linesPerSecond) / baseline, mode.record ? (mode.fileComplete ? "yes" : "NO") : "",
+                    mode.record ? ">= 0.9" : "");
     std::printf("\nAll lines present and in order: frmMain log %s, QListWidget %s, vector %s\n",
                 mine.small.complete && mine.large.complete ? "yes" : "NO",
                 widget.small.complete && widget.large.complete ? "yes" : "NO",

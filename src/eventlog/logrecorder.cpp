@@ -23,22 +23,24 @@ void LogRecorder::stop()
     m_file.close();
 }
 
+// Straight into the stream's buffer, unlocked: only this thread writes to it, and this runs for every log line.
 void LogRecorder::record(QByteArrayView line)
 {
     if (!m_file.isOpen())
         return;
-    m_record.clear();
-    if (m_options.timestamps)
-        stamp(m_record);
-    m_record.append(line);
-    m_record.append('\n');
+    const QByteArrayView stamped = m_options.timestamps ? stamp() : QByteArrayView();
+    const qsizetype bytes = stamped.size() + line.size() + 1;
     // A line is never split across files: one longer than the limit has a file of its own.
-    if (m_options.maxBytes > 0 && m_file.size() > 0 && m_file.size() + m_record.size() > m_options.maxBytes && !rotate())
+    if (m_options.maxBytes > 0 && m_file.size() > 0 && m_file.size() + bytes > m_options.maxBytes && !rotate())
         return;
-    m_file.write(m_record);
+    FILE *out = m_file.stream();
+    fwrite_unlocked(stamped.data(), 1, size_t(stamped.size()), out);
+    fwrite_unlocked(line.data(), 1, size_t(line.size()), out);
+    putc_unlocked('\n', out);
+    m_file.wrote(bytes);
 }
 
-void LogRecorder::stamp(QByteArray &out)
+QByteArrayView LogRecorder::stamp()
 {
     timespec now = {};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -52,10 +54,15 @@ void LogRecorder::stamp(QByteArray &out)
         std::snprintf(text, sizeof text, "%c%02ld:%02ld", offsetMinutes < 0 ? '-' : '+', std::labs(offsetMinutes) / 60,
                       std::labs(offsetMinutes) % 60);
         m_stampZone = text;
+        m_stamp = m_stampDate + ".000" + m_stampZone + '\t';
     }
+    // Only the milliseconds change within a second.
     const int millisecond = int(now.tv_nsec / 1'000'000);
-    const char fraction[5] = {'.', char('0' + millisecond / 100), char('0' + millisecond / 10 % 10), char('0' + millisecond % 10), 0};
-    out.append(m_stampDate).append(fraction, 4).append(m_stampZone).append('\t');
+    char *fraction = m_stamp.data() + m_stampDate.size() + 1;
+    fraction[0] = char('0' + millisecond / 100);
+    fraction[1] = char('0' + millisecond / 10 % 10);
+    fraction[2] = char('0' + millisecond % 10);
+    return m_stamp;
 }
 
 // FILE.(K-1) -> FILE.K, ..., FILE -> FILE.1, then a new FILE.

@@ -39,16 +39,16 @@ Q_SIGNALS:
     void failed(const QString &reason);
 
 private:
-    void stamp(QByteArray &out);
+    // "2026-12-08T23:45:01.123+01:00\t" for now.
+    QByteArrayView stamp();
     bool rotate();
 
     growingfile::GrowingFile m_file;
     QString m_path;
     RecordOptions m_options;
-    QByteArray m_record;
-    // The time stamp up to the seconds and its UTC offset, made again only when the second changes.
+    // The time stamp, made again only when the second changes.
     time_t m_stampedSecond = -1;
-    QByteArray m_stampDate, m_stampZone;
+    QByteArray m_stampDate, m_stampZone, m_stamp;
 };
 
 } // namespace eventlog

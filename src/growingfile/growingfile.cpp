@@ -54,7 +54,7 @@ void GrowingFile::wrote(qsizetype bytes)
 {
     if (!m_file)
         return;
-    if (std::ferror(m_file)) {
+    if (ferror_unlocked(m_file)) {
         fail(systemReason(errno));
         return;
     }
