@@ -67,7 +67,6 @@ f.text_length = ProtoField.uint16("zandorex.text_length", "Text length", base.DE
 f.reply_ok = ProtoField.uint8("zandorex.reply.ok", "Ok", base.DEC, { [0] = "refused", [1] = "done" })
 f.reply_count = ProtoField.uint8("zandorex.reply.count", "Number count", base.DEC)
 f.reply_number = ProtoField.int32("zandorex.reply.number", "Number", base.DEC)
-f.reply_word = ProtoField.int32("zandorex.reply.word", "Key state word", base.DEC)
 f.reply_error = ProtoField.string("zandorex.reply.error", "Reason", base.UNICODE)
 f.input_kind = ProtoField.uint8("zandorex.input.kind", "Kind", base.DEC, InputKinds)
 f.input_key = ProtoField.uint8("zandorex.input.key", "Key", base.DEC)
@@ -326,7 +325,7 @@ local function readNumbers(c, countField, numberField, rules, tree)
     if count == nil then
         return nil
     end
-    local numbers = {}
+    local numbers, items = {}, {}
     local named = rules and #rules == count
     for k = 1, count do
         if not c:has(4) then
@@ -342,10 +341,10 @@ local function readNumbers(c, countField, numberField, rules, tree)
             end
             tree:add(numberField, range):set_hidden()
         else
-            tree:add(numberField, range)
+            items[k] = tree:add(numberField, range)
         end
     end
-    return numbers
+    return numbers, items
 end
 
 local function joined(numbers)
@@ -416,7 +415,7 @@ local function readReply(c, id, tree)
         return nil
     end
     local message = { type = 2, id = id, ok = ok == 1 }
-    message.numbers = readNumbers(c, f.reply_count, f.reply_number, nil, tree)
+    message.numbers, message.numberItems = readNumbers(c, f.reply_count, f.reply_number, nil, tree)
     if message.numbers == nil then
         return nil
     end
@@ -560,6 +559,13 @@ local function showMessage(tvb, pinfo, tree, conversation)
     pinfo.cols.info = message.summary
     tree:append_text(": " .. message.summary)
     local answered = link(message, tree, pinfo, conversation)
+    if answered == 5 and message.ok then
+        -- The key state words of a GetKeyState reply, named as the request's are.
+        for k, item in ipairs(message.numberItems) do
+            local n = message.numbers[k]
+            item:set_text(string.format(n >= 0 and "word %d: 0x%04x" or "word %d: %d", k - 1, n))
+        end
+    end
     local problem
     if message.type == 1 then
         problem = requestProblem(message)
