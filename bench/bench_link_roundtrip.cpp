@@ -1,7 +1,7 @@
 // How long one request takes across UDP on 127.0.0.1: "GetKeyState" through the real provider to zandorex-pendant,
 // beside a raw POSIX UDP ping-pong and a QUdpSocket ping-pong between two processes. Run by hand; prints a table.
 #include "capture/trafficcapture.h"
-#include "cao/engine.h"
+#include "getkeystatetimes.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 
@@ -83,18 +83,6 @@ quint16 startHelper(QProcess &process, const QString &program, const QStringList
     std::exit(1);
 }
 
-struct Figures
-{
-    double p50 = 0;
-    double p99 = 0;
-};
-
-Figures summarise(std::vector<double> microseconds)
-{
-    std::sort(microseconds.begin(), microseconds.end());
-    return {microseconds[microseconds.size() / 2], microseconds[microseconds.size() * 99 / 100]};
-}
-
 // A 40-byte request, about the size of a GetKeyState reply.
 Figures posixPingPong(quint16 port, int rounds)
 {
@@ -160,21 +148,7 @@ Figures providerRoundTrip(const QString &pendantProgram, int rounds, const QStri
                      QStringLiteral("--peer"), QStringLiteral("127.0.0.1:%1").arg(consolePort)} +
                         extraArguments,
                     QStringLiteral("ready on UDP 127\\.0\\.0\\.1:(\\d+)"));
-    cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
-                                                 std::make_shared<tavlox::TavloxProvider>(&tavlox::makeWireLink));
-    cao::Engine engine;
-    auto controller = engine.Workspaces().Item(0)->AddController(
-        QStringLiteral("Tavlox"), QString::fromLatin1(tavlox::ProgrammaticId), QString(),
-        QStringLiteral("UDP=127.0.0.1:%1:127.0.0.1:%2,TPInitWait=600000,ExecuteTimeout=1000").arg(pendantPort).arg(consolePort));
-    std::vector<double> times;
-    QElapsedTimer clock;
-    for (int round = 0; round < rounds + Warmup; ++round) {
-        clock.start();
-        (void)controller->Execute(QStringLiteral("GetKeyState"), cao::Value::missing());
-        if (round >= Warmup)
-            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
-    }
-    controller.reset();
+    const std::vector<double> times = getKeyStateTimes(pendantPort, consolePort, rounds, Warmup);
     pendant.kill();
     pendant.waitForFinished();
     return summarise(times);

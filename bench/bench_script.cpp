@@ -4,6 +4,7 @@
 #include "cao/engine.h"
 #include "console/frmMain.h"
 #include "consolescript/consolehosts.h"
+#include "getkeystatetimes.h"
 #include "script/scriptrunner.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
@@ -24,18 +25,6 @@
 
 namespace {
 constexpr int Warmup = 500;
-
-struct Figures
-{
-    double p50 = 0;
-    double p99 = 0;
-};
-
-Figures summarise(std::vector<double> microseconds)
-{
-    std::sort(microseconds.begin(), microseconds.end());
-    return {microseconds[microseconds.size() / 2], microseconds[microseconds.size() * 99 / 100]};
-}
 
 quint16 freePort()
 {
@@ -63,22 +52,7 @@ quint16 startPendant(QProcess &pendant, quint16 consolePort)
 
 Figures fromCpp(quint16 pendantPort, quint16 consolePort, int rounds)
 {
-    cao::ScopedProviderRegistration registration(QString::fromLatin1(tavlox::ProgrammaticId),
-                                                 std::make_shared<tavlox::TavloxProvider>(&tavlox::makeWireLink));
-    cao::Engine engine;
-    auto controller = engine.Workspaces().Item(0)->AddController(
-        QStringLiteral("Tavlox"), QString::fromLatin1(tavlox::ProgrammaticId), QString(),
-        QStringLiteral("UDP=127.0.0.1:%1:127.0.0.1:%2,TPInitWait=600000,ExecuteTimeout=1000").arg(pendantPort).arg(consolePort));
-    std::vector<double> times;
-    QElapsedTimer clock;
-    for (int round = 0; round < rounds + Warmup; ++round) {
-        clock.start();
-        (void)controller->Execute(QStringLiteral("GetKeyState"), cao::Value::missing());
-        if (round >= Warmup)
-            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
-    }
-    engine.Workspaces().Item(0)->Controllers().Remove(controller->Index());
-    return summarise(times);
+    return summarise(getKeyStateTimes(pendantPort, consolePort, rounds, Warmup));
 }
 
 // The program itself runs the script; the script prints its own figures.

@@ -48,7 +48,7 @@ QJSValue ControllerObject::execute(const QString &command, const QJSValue &value
     cao::Value parameter;
     if (!engineValue(value, parameter))
         return {};
-    try {
+    return m_context.answer([&]() -> QJSValue {
         const QVariant result = m_context.onUi([weak = m_controller, command, parameter]() -> QVariant {
             try {
                 return QVariant::fromValue(open(weak).Execute(command, parameter));
@@ -57,12 +57,7 @@ QJSValue ControllerObject::execute(const QString &command, const QJSValue &value
             }
         });
         return toScriptValue(m_context.engine(), result.value<cao::Value>());
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
-    return {};
+    });
 }
 
 void ControllerObject::setVariable(const QString &name, const QJSValue &value)
@@ -70,7 +65,7 @@ void ControllerObject::setVariable(const QString &name, const QJSValue &value)
     cao::Value converted;
     if (!engineValue(value, converted))
         return;
-    try {
+    (void)m_context.answer([&]() -> QJSValue {
         m_context.onUi([weak = m_controller, name, converted]() -> QVariant {
             try {
                 open(weak).Variables().Item(name)->setValue(converted);
@@ -79,11 +74,8 @@ void ControllerObject::setVariable(const QString &name, const QJSValue &value)
             }
             return {};
         });
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
+        return {};
+    });
 }
 
 void ControllerObject::onMessage(const QJSValue &handler)
@@ -102,7 +94,7 @@ void ControllerObject::onMessage(const QJSValue &handler)
             m_context.callHandler(each, {QJSValue(number), toScriptValue(m_context.engine(), value)},
                                   QStringLiteral("the onMessage handler"));
     };
-    try {
+    (void)m_context.answer([&]() -> QJSValue {
         m_context.onUi([weak = m_controller, listener = m_listener, deliver, post = m_context.poster()]() -> QVariant {
             *listener = new QObject;
             QObject::connect(&open(weak), &cao::Controller::OnMessage, *listener,
@@ -111,11 +103,8 @@ void ControllerObject::onMessage(const QJSValue &handler)
                              });
             return {};
         });
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
+        return {};
+    });
 }
 
 // The global `controller`: a getter, so that it follows Open and Close.
@@ -133,7 +122,7 @@ public:
 
     Q_INVOKABLE QJSValue current()
     {
-        try {
+        return m_context.answer([&]() -> QJSValue {
             auto found = std::make_shared<std::weak_ptr<cao::Controller>>();
             m_context.onUi([this, found] { *found = m_connection(); return QVariant(); }, false);
             const std::shared_ptr<cao::Controller> controller = found->lock();
@@ -150,12 +139,7 @@ public:
                 QJSEngine::setObjectOwnership(known->object.get(), QJSEngine::CppOwnership);
             }
             return m_context.engine().newQObject(known->object.get());
-        } catch (const ActionFailed &failed) {
-            m_context.engine().throwError(failed.message);
-        } catch (const Stopped &) {
-            m_context.engine().setInterrupted(true);
-        }
-        return {};
+        });
     }
 
 private:

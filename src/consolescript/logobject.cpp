@@ -21,28 +21,18 @@ LogObject::LogObject(ScriptContext &context, LogWatcher &watcher) : m_context(co
 
 QJSValue LogObject::count()
 {
-    try {
+    return m_context.answer([&]() -> QJSValue {
         return QJSValue(double(m_context.onUi([this] { return QVariant(m_watcher.count()); }, false).toLongLong()));
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    }
-    return {};
+    });
 }
 
 QJSValue LogObject::lines(const QJSValue &from, const QJSValue &to)
 {
     const qsizetype first = from.isNumber() ? qsizetype(from.toNumber()) : 0;
     const qsizetype last = to.isNumber() ? qsizetype(to.toNumber()) : std::numeric_limits<qsizetype>::max();
-    try {
+    return m_context.answer([&]() -> QJSValue {
         return m_context.engine().toScriptValue(m_context.onUi([this, first, last] { return QVariant(m_watcher.lines(first, last)); }, false));
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    }
-    return {};
+    });
 }
 
 QJSValue LogObject::mark()
@@ -116,17 +106,13 @@ QJSValue LogObject::expect(const QJSValue &pattern, const QJSValue &timeoutMs, c
     if (!patternFrom(pattern, wanted))
         return {};
     const int ms = millisecondsFrom(timeoutMs, DefaultExpectMs);
-    try {
+    return m_context.answer([&]() -> QJSValue {
         if (const std::optional<QString> line = waitForLine(wanted, fromOrMark(from), ms))
             return QJSValue(*line);
         m_context.engine().throwError(
             QStringLiteral("log.expect(%1): no line matched within %2 ms; %3").arg(wanted.describe()).arg(ms).arg(lastLines()));
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    }
-    return {};
+        return {};
+    });
 }
 
 void LogObject::expectNone(const QJSValue &pattern, const QJSValue &milliseconds, const QJSValue &from)
@@ -135,14 +121,11 @@ void LogObject::expectNone(const QJSValue &pattern, const QJSValue &milliseconds
     if (!patternFrom(pattern, unwanted))
         return;
     const int ms = millisecondsFrom(milliseconds, DefaultExpectMs);
-    try {
+    (void)m_context.answer([&]() -> QJSValue {
         if (const std::optional<QString> line = waitForLine(unwanted, fromOrMark(from), ms))
             m_context.engine().throwError(QStringLiteral("log.expectNone(%1): the line \"%2\" came").arg(unwanted.describe(), *line));
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    }
+        return {};
+    });
 }
 
 LogHost::LogHost(QAbstractItemView &view) : m_watcher(std::make_unique<LogWatcher>(view)) {}

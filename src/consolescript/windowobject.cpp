@@ -10,7 +10,7 @@ WindowObject::WindowObject(ScriptContext &context, QWidget &console) : m_context
 
 QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &reading)
 {
-    try {
+    return m_context.answer([&]() -> QJSValue {
         const QVariant value = m_context.onUi(
             [console = m_console, reading]() -> QVariant {
                 if (!console)
@@ -19,12 +19,7 @@ QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &read
             },
             false);
         return m_context.engine().toScriptValue(value);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
-    return {};
+    });
 }
 
 QJSValue WindowObject::act(const QString &name, const std::function<QVariant(QWidget &control)> &action)
@@ -34,7 +29,7 @@ QJSValue WindowObject::act(const QString &name, const std::function<QVariant(QWi
 
 QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)> &action)
 {
-    try {
+    return m_context.answer([&]() -> QJSValue {
         // A press returns when its handler has; a handler that goes on turning the event loop (the "Infinite"
         // repetition, a modal dialog) lets the script go on as soon as it does, as an operator's hand is free then.
         const QVariant value = m_context.onUi(
@@ -46,12 +41,7 @@ QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)
                 reply.done(action(window));
             });
         return m_context.engine().toScriptValue(value);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
-    return {};
+    });
 }
 
 void WindowObject::set(const QString &name, const QJSValue &text)

@@ -77,7 +77,7 @@ void PendantObject::onDevice(const std::function<void(pendant::PendantDevice &de
 
 QJSValue PendantObject::readDevice(const std::function<QVariant(pendant::PendantDevice &device)> &reading)
 {
-    try {
+    return m_context.answer([&]() -> QJSValue {
         const QVariant value = m_context.onUi(
             [host = &m_host, reading]() -> QVariant {
                 pendant::PendantDevice *device = host->device();
@@ -87,12 +87,7 @@ QJSValue PendantObject::readDevice(const std::function<QVariant(pendant::Pendant
             },
             false);
         return m_context.engine().toScriptValue(value);
-    } catch (const ActionFailed &failed) {
-        m_context.engine().throwError(failed.message);
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
-    return {};
+    });
 }
 
 int PendantObject::keyFrom(const QVariant &key)
@@ -118,13 +113,10 @@ bool PendantObject::pause(const QJSValue &ms, int fallback)
 
 // Every call below: an error in the arguments or on the device becomes the script's error; a stop ends it.
 #define SCENARIO_CALL(body)                                                                                            \
-    try {                                                                                                              \
+    (void)m_context.answer([&]() -> QJSValue {                                                                         \
         body;                                                                                                          \
-    } catch (const ActionFailed &failed) {                                                                             \
-        m_context.engine().throwError(failed.message);                                                                 \
-    } catch (const Stopped &) {                                                                                        \
-        m_context.engine().setInterrupted(true);                                                                       \
-    }
+        return {};                                                                                                     \
+    });
 
 void PendantObject::press(const QVariant &key, const QJSValue &ms)
 {

@@ -174,6 +174,18 @@ bool ScriptContext::wait(int ms, const std::function<bool()> &done)
     }
 }
 
+QJSValue ScriptContext::answer(const std::function<QJSValue()> &call)
+{
+    try {
+        return call();
+    } catch (const ActionFailed &failed) {
+        m_engine.throwError(failed.message);
+    } catch (const Stopped &) {
+        m_engine.setInterrupted(true);
+    }
+    return {};
+}
+
 QVariant ScriptContext::onUi(std::function<void(const UiReply &reply)> action, bool gated)
 {
     if (stopping())

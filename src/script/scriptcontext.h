@@ -72,6 +72,10 @@ public:
     // Any thread: makes a wait look again (at the stop flag, say).
     void wake();
 
+    // Carries out a script's call to an object of ours: what `call` returns goes back to the script; an
+    // ActionFailed becomes the script's error and a stop ends the script (both return undefined).
+    QJSValue answer(const std::function<QJSValue()> &call);
+
     // Calls a JavaScript function the script handed over (a handler); what it throws is recorded against the
     // test under way. Returns its result.
     QJSValue callHandler(QJSValue function, const QJSValueList &arguments, const QString &what);
