@@ -1,7 +1,7 @@
 // How long one request takes across UDP on 127.0.0.1: "GetKeyState" through the real provider to zandorex-pendant,
 // beside a raw POSIX UDP ping-pong and a QUdpSocket ping-pong between two processes. Run by hand; prints a table.
 #include "capture/trafficcapture.h"
-#include "getkeystatetimes.h"
+#include "roundtrips.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
 

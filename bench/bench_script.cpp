@@ -4,7 +4,7 @@
 #include "cao/engine.h"
 #include "console/frmMain.h"
 #include "consolescript/consolehosts.h"
-#include "getkeystatetimes.h"
+#include "roundtrips.h"
 #include "script/scriptrunner.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"
