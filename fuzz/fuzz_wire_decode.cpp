@@ -1,5 +1,6 @@
 // Fuzzes the wire decoder, the field rules and the serial frame reader with arbitrary bytes: nothing may crash,
-// and whatever decodes must encode back to the same bytes and decode to the same message.
+// whatever decodes must encode back to the same bytes and decode to the same message, and keeping the raw frames
+// for a capture must change nothing.
 #include "protocol/fieldrules.h"
 #include "protocol/framing.h"
 
@@ -52,6 +53,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FrameReader reader;
         const FrameReader::Result echoed = reader.feed(frame(encoded));
         require(echoed.messages.size() == 1 && encode(echoed.messages.first()) == encoded);
+    }
+
+    // Keeping the raw frames for a capture changes no verdict, and a raw frame read alone gives one verdict at most.
+    FrameReader capturing;
+    capturing.keepRawFrames(true);
+    const FrameReader::Result kept = capturing.feed(bytes);
+    require(kept.messages.size() == once.messages.size() && kept.drops == once.drops);
+    require(kept.rawFrames.size() <= kept.messages.size() + kept.drops.size());
+    for (const FrameReader::RawFrame &raw : kept.rawFrames) {
+        require(raw.size >= raw.bytes.size() && raw.bytes.size() <= FrameReader::MaxRawFrameBytes && !raw.bytes.isEmpty());
+        if (raw.bytes.startsWith(FrameFlag)) {
+            FrameReader alone;
+            const FrameReader::Result verdict = alone.feed(raw.bytes);
+            require(verdict.messages.size() + verdict.drops.size() <= 1);
+        }
     }
     return 0;
 }
