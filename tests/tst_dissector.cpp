@@ -208,6 +208,7 @@ private Q_SLOTS:
     void heuristicClaimsOnlyTavlox();
     void captureIsWholeAfterSigterm();
     void failedCaptureStopsOnAWholePacket();
+    void theOtherLinkKindGoesToAFileBeside();
 
 private:
     QTemporaryDir m_folder;
@@ -495,6 +496,27 @@ void TestDissector::failedCaptureStopsOnAWholePacket()
     QVERIFY(decode.packets.size() > 100 && decode.packets.size() < Sent);
     for (int k = 0; k < decode.packets.size(); ++k)
         QCOMPARE(value(decode.packets[k].toObject(), QStringLiteral("zandorex.id")), QString::number(k + 1));
+}
+
+// A console that opens a serial link after a UDP one: one file per link type, each read whole.
+void TestDissector::theOtherLinkKindGoesToAFileBeside()
+{
+    const QString path = m_folder.filePath(QStringLiteral("both.pcap"));
+    const QByteArray message = wire::encode(Request{9, RequestKind::GetKeyState, {}, {}});
+    {
+        capture::TrafficCapture traffic;
+        QCOMPARE(traffic.open(path, capture::LinkKind::Serial), QString()); // nothing yet: UDP takes the file
+        traffic.datagram(TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
+        const QByteArray framed = wire::frame(message);
+        traffic.serialFrame(TrafficDirection::Sent, framed, framed.size());
+        QCOMPARE(traffic.paths(), (QStringList{path, m_folder.filePath(QStringLiteral("both-serial.pcap"))}));
+    }
+    for (const QString &file : {path, m_folder.filePath(QStringLiteral("both-serial.pcap"))}) {
+        const Decode decode = readWithDissector(file, {QStringLiteral("_ws.col.Info")});
+        QVERIFY2(decode.luaErrors.isEmpty(), qPrintable(decode.luaErrors));
+        QCOMPARE(decode.packets.size(), 1);
+        QCOMPARE(value(decode.packets[0].toObject(), QStringLiteral("_ws.col.Info")), QStringLiteral("request 9 GetKeyState"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDissector)
