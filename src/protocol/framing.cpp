@@ -121,12 +121,15 @@ void FrameReader::finishFrame(Result &result)
     m_escaped = false;
     QByteArray content;
     content.swap(m_frame);
-    if (wasSkipping || content.isEmpty()) // back-to-back flags are allowed, as idle fill
+    if (wasSkipping)
         return;
+    // An escape right before the closing flag is bad even when it is all the frame holds.
     if (danglingEscape) {
         result.drops << DropReason::BadStuffing;
         return;
     }
+    if (content.isEmpty()) // back-to-back flags are allowed, as idle fill
+        return;
     if (content.size() < 2) {
         result.drops << DropReason::Truncated;
         return;
