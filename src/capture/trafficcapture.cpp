@@ -55,6 +55,7 @@ struct TrafficCapture::Output
 
     ~Output()
     {
+        file.blockSignals(true);
         file.close(); // through pcap_dump_close
         if (format)
             pcap_close(format);
@@ -87,6 +88,8 @@ TrafficCapture::~TrafficCapture()
 {
     if (tavlox::trafficTap() == this)
         tavlox::setTrafficTap(nullptr);
+    for (const auto &output : m_outputs)
+        output->file.close(); // while a last failure can still be told
 }
 
 QString TrafficCapture::open(const QString &path, LinkKind expected)

@@ -31,6 +31,7 @@ GrowingFile::GrowingFile(QObject *parent) : QObject(parent)
 
 GrowingFile::~GrowingFile()
 {
+    blockSignals(true); // a last failure is still cut back to a whole record; nobody is left to tell
     close();
 }
 
@@ -104,10 +105,10 @@ void GrowingFile::flush()
 
 void GrowingFile::close()
 {
+    flush(); // a failure closes the file itself
     if (!m_file)
         return;
     m_flushTimer.stop();
-    std::fflush(m_file);
     m_closer(std::exchange(m_file, nullptr));
 }
 

@@ -19,7 +19,7 @@ public:
     static constexpr int FlushMs = 250;
 
     explicit GrowingFile(QObject *parent = nullptr);
-    ~GrowingFile() override; // flushes and closes; no signal
+    ~GrowingFile() override; // flushes and closes; a failure then is handled but not signalled
 
     // Creates the file, or empties it (replace) or adds to it (!replace); returns why it could not, or empty.
     [[nodiscard]] QString open(const QString &path, bool replace);
@@ -38,6 +38,7 @@ public:
     // The file's size with what is still buffered.
     [[nodiscard]] qint64 size() const;
     void flush();
+    // Flushes (a failure is reported as any other) and closes.
     void close();
 
 Q_SIGNALS:
