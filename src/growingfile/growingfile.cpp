@@ -67,18 +67,6 @@ void GrowingFile::wrote(qsizetype bytes)
         m_flushTimer.start();
 }
 
-bool GrowingFile::write(QByteArrayView record)
-{
-    if (!m_file)
-        return false;
-    if (std::fwrite(record.data(), 1, size_t(record.size()), m_file) != size_t(record.size())) {
-        fail(systemReason(errno));
-        return false;
-    }
-    wrote(record.size());
-    return m_file != nullptr;
-}
-
 qint64 GrowingFile::size() const
 {
     return m_file ? m_size : 0;

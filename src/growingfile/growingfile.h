@@ -25,7 +25,7 @@ public:
     [[nodiscard]] QString open(const QString &path, bool replace);
     [[nodiscard]] bool isOpen() const { return m_file != nullptr; }
     [[nodiscard]] const QString &path() const { return m_path; }
-    // Where records go (fwrite, or a library writing to it). Null when closed.
+    // Where records go (written by the caller, or by a library). Null when closed.
     [[nodiscard]] FILE *stream() const { return m_file; }
     // For a library that owns the stream once it has written to it: how to close it (fclose by default).
     void setCloser(std::function<void(FILE *)> closer) { m_closer = std::move(closer); }
@@ -33,8 +33,6 @@ public:
     // After a whole record of that many bytes went to the stream: notices a failure at once and makes sure the
     // record reaches the file soon.
     void wrote(qsizetype bytes);
-    // Writes one record; false when the file failed (it is closed then).
-    bool write(QByteArrayView record);
     // The file's size with what is still buffered.
     [[nodiscard]] qint64 size() const;
     void flush();
