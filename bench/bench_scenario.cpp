@@ -5,7 +5,7 @@
 #include "cao/provider.h"
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
-#include "scenario/pendantobject.h"
+#include "scenario/pendanthost.h"
 #include "script/scriptcontext.h"
 #include "script/scripthost.h"
 #include "script/scriptrunner.h"

@@ -3,7 +3,7 @@
 #include "cao/engine.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/pendantwindow.h"
-#include "scenario/pendantobject.h"
+#include "scenario/pendanthost.h"
 #include "script/results.h"
 #include "script/scriptrunner.h"
 #include "tavlox/tavloxprovider.h"

@@ -10,7 +10,7 @@
 #include "consolescript/enginecallgate.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/simulatedpendant.h"
-#include "scenario/pendantobject.h"
+#include "scenario/pendanthost.h"
 #include "script/uiagent.h"
 #include "tavlox/tavloxprovider.h"
 #include "tavlox/wirelinks.h"

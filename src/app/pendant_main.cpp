@@ -4,7 +4,7 @@
 #include "app/scriptruns.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/pendantwindow.h"
-#include "scenario/pendantobject.h"
+#include "scenario/pendanthost.h"
 #include "wire/endpointbridge.h"
 #include "wire/wirechannel.h"
 

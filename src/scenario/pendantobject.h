@@ -3,15 +3,11 @@
 // on the pendant's window would (the device's own key, touch and text calls); requests can be answered by the
 // scenario's handlers; the device's state can be read.
 #include "pendant/pendantdevice.h"
-#include "script/scripthost.h"
 
 #include <QHash>
 #include <QJSValue>
 #include <QObject>
 #include <QPointer>
-#include <memory>
-#include <mutex>
-#include <vector>
 
 namespace script {
 class ScriptContext;
@@ -64,40 +60,6 @@ private:
     QHash<QString, QJSValue> m_handlers; // by kind name, "*" for any
     QList<tavlox::Request> m_heard;
     qsizetype m_expectFrom = 0;
-};
-
-// Lives in the user-interface thread beside the device: hears its requests and beeps, and asks the scenario's
-// handlers for a verdict on the requests they decide.
-class PendantHost : public QObject, public script::ScriptHost, public pendant::RequestGate
-{
-    Q_OBJECT
-public:
-    explicit PendantHost(pendant::PendantDevice &device);
-    ~PendantHost() override;
-
-    void install(script::ScriptContext &context) override;
-    void uninstall() override;
-
-    [[nodiscard]] bool decides(tavlox::RequestKind kind) const override;
-    void consider(const tavlox::Request &request, std::function<void(const pendant::Verdict &verdict)> decided) override;
-
-    [[nodiscard]] pendant::PendantDevice *device() const { return m_device; }
-    [[nodiscard]] const QList<int> &beeps() const { return m_beeps; }
-    // From the script's thread: which kinds its handlers decide ("*": all).
-    void setDecided(const QStringList &kinds);
-
-private:
-    struct Pending;
-    void releaseAll();
-
-    QPointer<pendant::PendantDevice> m_device;
-    QList<int> m_beeps; // since the scenario started
-    std::unique_ptr<PendantObject> m_object;
-    script::ScriptContext *m_context = nullptr;
-    std::function<void(std::function<void()>)> m_post; // to the script's thread, safe after it ended
-    mutable std::mutex m_decidedMutex;
-    QStringList m_decided;
-    std::vector<std::shared_ptr<Pending>> m_pending; // user-interface thread
 };
 
 } // namespace scenario
