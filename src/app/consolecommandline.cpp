@@ -1,16 +1,13 @@
 #include "consolecommandline.h"
 
 #include "app/capturecommandline.h"
+#include "app/programcommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *exitStatus)
 {
-    QStringList arguments;
-    for (int k = 0; k < argc; ++k)
-        arguments << QString::fromLocal8Bit(argv[k]);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
@@ -50,52 +47,37 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
                        recordMaxMb, recordKeep});
     script.addTo(parser);
     parser.addOptions({scenario.script, scenario.junit});
-    *exitStatus = 0;
-    auto fail = [exitStatus](const QString &why) {
-        std::fprintf(stderr, "zandorex: %s\n", qPrintable(why));
-        *exitStatus = 2;
+    const ProgramCommandLine program("zandorex", exitStatus);
+    if (!program.parse(parser, argc, argv, help, version))
         return std::nullopt;
-    };
-    if (!parser.parse(arguments))
-        return fail(parser.errorText());
-    if (parser.isSet(help)) {
-        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("zandorex"))));
-        return std::nullopt;
-    }
-    if (parser.isSet(version)) {
-        std::printf("zandorex %s\n", ZANDOREX_VERSION);
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     ConsoleCommandLine line;
     line.simulatedPendant = parser.isSet(simulated);
     line.headless = parser.isSet(headless);
     line.keepRunning = parser.isSet(keepRunning);
     QString problem;
     if (!script.read(parser, line.script, &problem) || !scenario.read(parser, line.pendantScript, &problem))
-        return fail(problem);
+        return program.fail(problem);
     if (line.script.file.isEmpty() && line.pendantScript.file.isEmpty() && parser.isSet(script.timeout))
-        return fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));
+        return program.fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));
     line.capture = parser.value(capture.capture);
     line.record = parser.value(record);
     if (line.record.isEmpty() && (parser.isSet(recordTimestamps) || parser.isSet(recordMaxMb) || parser.isSet(recordKeep)))
-        return fail(QStringLiteral("--record-timestamps, --record-max-mb and --record-keep belong to --record"));
+        return program.fail(QStringLiteral("--record-timestamps, --record-max-mb and --record-keep belong to --record"));
     line.recordOptions.timestamps = parser.isSet(recordTimestamps);
     if (parser.isSet(recordMaxMb)) {
         bool ok = false;
         const int megabytes = parser.value(recordMaxMb).toInt(&ok);
         if (!ok || megabytes < 1 || megabytes > 1'000'000)
-            return fail(QStringLiteral("--record-max-mb \"%1\" is not a number of MiB from 1 to 1000000").arg(parser.value(recordMaxMb)));
+            return program.fail(QStringLiteral("--record-max-mb \"%1\" is not a number of MiB from 1 to 1000000").arg(parser.value(recordMaxMb)));
         line.recordOptions.maxBytes = qint64(megabytes) << 20;
     }
     if (parser.isSet(recordKeep)) {
         bool ok = false;
         line.recordOptions.keep = parser.value(recordKeep).toInt(&ok);
         if (!ok || line.recordOptions.keep < 0 || line.recordOptions.keep > 1000)
-            return fail(QStringLiteral("--record-keep \"%1\" is not a number from 0 to 1000").arg(parser.value(recordKeep)));
+            return program.fail(QStringLiteral("--record-keep \"%1\" is not a number from 0 to 1000").arg(parser.value(recordKeep)));
     }
     if (!line.pendantScript.file.isEmpty() && !line.simulatedPendant)
-        return fail(QStringLiteral("--pendant-script runs on the built-in pendant: give --simulated-pendant too"));
+        return program.fail(QStringLiteral("--pendant-script runs on the built-in pendant: give --simulated-pendant too"));
     return line;
 }

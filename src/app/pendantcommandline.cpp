@@ -1,10 +1,10 @@
 #include "pendantcommandline.h"
 
 #include "app/capturecommandline.h"
+#include "app/programcommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 namespace {
 // "ADDRESS:PORT" with an IPv4 address; port 0 only where the caller allows it.
@@ -27,10 +27,6 @@ bool parseEndpoint(const QString &text, bool allowAnyPort, QHostAddress &address
 
 std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[], int *exitStatus)
 {
-    QStringList arguments;
-    for (int k = 0; k < argc; ++k)
-        arguments << QString::fromLocal8Bit(argv[k]);
-
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("The simulated Tavlox teach pendant, reached by the console across UDP or a serial line.\n"
@@ -58,36 +54,21 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     const CaptureCommandLine capture;
     parser.addOptions({help, version, udp, peer, serial, headless, keepRunning, capture.capture});
     scenario.addTo(parser);
-    *exitStatus = 0;
-    auto fail = [exitStatus](const QString &why) {
-        std::fprintf(stderr, "zandorex-pendant: %s\n", qPrintable(why));
-        *exitStatus = BadArgument;
+    const ProgramCommandLine program("zandorex-pendant", exitStatus);
+    if (!program.parse(parser, argc, argv, help, version))
         return std::nullopt;
-    };
-    if (!parser.parse(arguments))
-        return fail(parser.errorText());
-    if (parser.isSet(help)) {
-        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("zandorex-pendant"))));
-        return std::nullopt;
-    }
-    if (parser.isSet(version)) {
-        std::printf("zandorex-pendant %s\n", ZANDOREX_VERSION);
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     if (parser.isSet(udp) == parser.isSet(serial))
-        return fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
+        return program.fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
     PendantCommandLine line;
     if (parser.isSet(udp)) {
         if (!parseEndpoint(parser.value(udp), true, line.localAddress, line.localPort))
-            return fail(QStringLiteral("--udp \"%1\" is not IPV4-ADDRESS:PORT").arg(parser.value(udp)));
+            return program.fail(QStringLiteral("--udp \"%1\" is not IPV4-ADDRESS:PORT").arg(parser.value(udp)));
         if (!parser.isSet(peer))
-            return fail(QStringLiteral("--udp needs --peer, the console's source address and port"));
+            return program.fail(QStringLiteral("--udp needs --peer, the console's source address and port"));
         if (!parseEndpoint(parser.value(peer), false, line.peerAddress, line.peerPort))
-            return fail(QStringLiteral("--peer \"%1\" is not IPV4-ADDRESS:PORT (port 1-65535)").arg(parser.value(peer)));
+            return program.fail(QStringLiteral("--peer \"%1\" is not IPV4-ADDRESS:PORT (port 1-65535)").arg(parser.value(peer)));
     } else if (parser.isSet(peer)) {
-        return fail(QStringLiteral("--peer belongs to --udp"));
+        return program.fail(QStringLiteral("--peer belongs to --udp"));
     }
     line.serialDevice = parser.value(serial);
     line.headless = parser.isSet(headless);
@@ -95,8 +76,8 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     line.capture = parser.value(capture.capture);
     QString problem;
     if (!scenario.read(parser, line.scenario, &problem))
-        return fail(problem);
+        return program.fail(problem);
     if (line.scenario.file.isEmpty() && (parser.isSet(scenario.timeout) || line.keepRunning))
-        return fail(QStringLiteral("--timeout and --keep-running belong to --script"));
+        return program.fail(QStringLiteral("--timeout and --keep-running belong to --script"));
     return line;
 }

@@ -17,8 +17,9 @@ struct PendantCommandLine
     QString capture;                    // empty: none
 };
 
-// The exit statuses of its own; a scenario's statuses (0 to 3) are the script's; 4, a capture that cannot be
-// written, is FileUnwritable (capturecommandline.h).
-enum PendantExit { BadArgument = 2, LinkUnavailable = 3 };
+// The exit status of its own; a scenario's statuses (0 to 3) are the script's; 2, a wrong argument, is
+// ProgramCommandLine::BadArgument (programcommandline.h); 4, a capture that cannot be written, is FileUnwritable
+// (capturecommandline.h).
+enum PendantExit { LinkUnavailable = 3 };
 
 [[nodiscard]] std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[], int *exitStatus);
