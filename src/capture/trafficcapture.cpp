@@ -34,6 +34,16 @@ QString besidePath(const QString &path, LinkKind kind)
     return stem + QLatin1Char('-') + QLatin1String(kindName(kind)) + suffix;
 }
 
+QString stoppedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("the capture %1 stopped: %2").arg(path, reason);
+}
+
+QString unwritableMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("cannot write the capture %1: %2").arg(path, reason);
+}
+
 quint16 ipChecksum(const unsigned char *header, int bytes)
 {
     quint32 sum = 0;
@@ -97,12 +107,17 @@ QString TrafficCapture::open(const QString &path, LinkKind expected)
     m_outputs.clear();
     auto output = std::make_unique<Output>();
     if (const QString why = output->start(path, expected); !why.isEmpty())
-        return QStringLiteral("cannot write the capture %1: %2").arg(path, why);
-    connect(&output->file, &growingfile::GrowingFile::failed, this, [this, path](const QString &reason) {
-        Q_EMIT failed(QStringLiteral("the capture %1 stopped: %2").arg(path, reason));
-    });
-    m_outputs.push_back(std::move(output));
+        return unwritableMessage(path, why);
+    keep(std::move(output), path);
     return {};
+}
+
+TrafficCapture::Output &TrafficCapture::keep(std::unique_ptr<Output> output, const QString &path)
+{
+    connect(&output->file, &growingfile::GrowingFile::failed, this,
+            [this, path](const QString &reason) { Q_EMIT failed(stoppedMessage(path, reason)); });
+    m_outputs.push_back(std::move(output));
+    return *m_outputs.back();
 }
 
 quint64 TrafficCapture::packets() const
@@ -139,7 +154,7 @@ TrafficCapture::Output *TrafficCapture::outputFor(LinkKind kind)
     if (first.packets == 0 && first.file.isOpen()) {
         const QString path = first.file.path();
         if (const QString why = first.start(path, kind); !why.isEmpty())
-            Q_EMIT failed(QStringLiteral("the capture %1 stopped: %2").arg(path, why));
+            Q_EMIT failed(stoppedMessage(path, why));
         return first.file.isOpen() ? &first : nullptr;
     }
     if (m_outputs.size() > 1)
@@ -147,15 +162,12 @@ TrafficCapture::Output *TrafficCapture::outputFor(LinkKind kind)
     auto second = std::make_unique<Output>();
     const QString path = besidePath(first.file.path().isEmpty() ? QStringLiteral("capture.pcap") : first.file.path(), kind);
     const QString why = second->start(path, kind);
-    connect(&second->file, &growingfile::GrowingFile::failed, this, [this, path](const QString &reason) {
-        Q_EMIT failed(QStringLiteral("the capture %1 stopped: %2").arg(path, reason));
-    });
-    m_outputs.push_back(std::move(second));
+    Output &kept = keep(std::move(second), path); // kept even when it failed: the two kinds have their files
     if (!why.isEmpty()) {
-        Q_EMIT failed(QStringLiteral("cannot write the capture %1: %2").arg(path, why));
+        Q_EMIT failed(unwritableMessage(path, why));
         return nullptr;
     }
-    return m_outputs.back().get();
+    return &kept;
 }
 
 void TrafficCapture::write(Output &output, QByteArrayView header, QByteArrayView bytes, qsizetype size)

@@ -41,6 +41,8 @@ Q_SIGNALS:
 private:
     struct Output;
     Output *outputFor(LinkKind kind);
+    // Keeps an output; a later failure of its file stops it with one message naming the path.
+    Output &keep(std::unique_ptr<Output> output, const QString &path);
     void write(Output &output, QByteArrayView header, QByteArrayView bytes, qsizetype size);
 
     std::vector<std::unique_ptr<Output>> m_outputs;

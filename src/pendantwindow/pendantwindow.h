@@ -19,7 +19,6 @@ class LedLamp : public QWidget
 public:
     explicit LedLamp(QWidget *parent = nullptr);
     void setLit(bool lit);
-    [[nodiscard]] bool isLit() const { return m_lit; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -164,11 +164,12 @@ void UdpChannel::readDatagrams()
                                         reinterpret_cast<sockaddr *>(&from), &fromSize);
         if (size < 0)
             return; // EAGAIN: nothing more; anything else comes back on the next wake-up
-        const QHostAddress sender(ntohl(from.sin_addr.s_addr));
+        const quint32 senderAddress = ntohl(from.sin_addr.s_addr);
+        const QHostAddress sender(senderAddress);
         const quint16 senderPort = ntohs(from.sin_port);
+        const QByteArrayView bytes(m_buffer.constData(), std::min<qsizetype>(size, m_buffer.size()));
         if (TrafficTap *tap = trafficTap())
-            tap->datagram(TrafficDirection::Received, {ntohl(from.sin_addr.s_addr), senderPort}, {m_sourceAddress, m_localPort},
-                          QByteArrayView(m_buffer.constData(), std::min<qsizetype>(size, m_buffer.size())), size);
+            tap->datagram(TrafficDirection::Received, {senderAddress, senderPort}, {m_sourceAddress, m_localPort}, bytes, size);
         const auto what = [&] {
             return QStringLiteral("datagram of %1 bytes from %2").arg(size).arg(endpoint(sender, senderPort));
         };
@@ -176,7 +177,6 @@ void UdpChannel::readDatagrams()
             drop(what(), QStringLiteral("not from the peer %1").arg(endpoint(m_peerAddress, m_peerPort)));
             continue;
         }
-        const QByteArrayView bytes(m_buffer.constData(), std::min<qsizetype>(size, m_buffer.size()));
         wire::Decoded decoded = size > wire::MaxMessageBytes ? wire::Decoded{std::nullopt, wire::DropReason::Oversized}
                                                               : wire::decode(bytes);
         if (!decoded.message) {
