@@ -84,13 +84,17 @@ FrameReader::Result FrameReader::feed(QByteArrayView bytes)
     return result;
 }
 
+void FrameReader::RawFrame::add(char byte)
+{
+    if (bytes.size() < MaxRawFrameBytes)
+        bytes.append(byte);
+    ++size;
+}
+
 void FrameReader::keepRaw(char byte)
 {
-    if (!m_keepRaw)
-        return;
-    if (m_raw.bytes.size() < MaxRawFrameBytes)
-        m_raw.bytes.append(byte);
-    ++m_raw.size;
+    if (m_keepRaw)
+        m_raw.add(byte);
 }
 
 // At a flag that ends a frame, the frame (and that flag, which also opens the next one); before the first flag,
@@ -105,9 +109,7 @@ void FrameReader::handOutRaw(Result &result, bool closedByFlag)
             keepRaw(FrameFlag);
             return;
         }
-        if (done.bytes.size() < MaxRawFrameBytes)
-            done.bytes.append(FrameFlag);
-        ++done.size;
+        done.add(FrameFlag);
     }
     result.rawFrames << std::move(done);
     keepRaw(FrameFlag);

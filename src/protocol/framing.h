@@ -24,6 +24,7 @@ public:
     {
         QByteArray bytes;
         qsizetype size = 0;
+        void add(char byte);
     };
     static constexpr qsizetype MaxRawFrameBytes = 262144;
 

@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QImage>
 #include <QPointer>
-#include <thread>
 
 namespace scenario {
 
@@ -83,10 +82,9 @@ int PendantObject::holdFor(const QJSValue &ms, int fallback)
     return ms.isNumber() ? static_cast<int>(std::clamp(ms.toNumber(), 0.0, 2147483647.0)) : fallback;
 }
 
-bool PendantObject::pause(const QJSValue &ms, int fallback)
+void PendantObject::pause(const QJSValue &ms, int fallback)
 {
     m_context.wait(holdFor(ms, fallback));
-    return true;
 }
 
 // Every call below: an error in the arguments or on the device becomes the script's error; a stop ends it.
@@ -162,7 +160,7 @@ void PendantObject::drag(const QJSValue &points, const QJSValue &ms)
     for (int k = 0; k < count; ++k)
         path << QPoint(points.property(quint32(k)).property(0).toInt(), points.property(quint32(k)).property(1).toInt());
     // Moves spread evenly over the time, as a hand moves; released where the last move went.
-    const int total = ms.isNumber() ? static_cast<int>(std::max(ms.toNumber(), 0.0)) : DefaultPressMs * (count - 1);
+    const int total = holdFor(ms, DefaultPressMs * (count - 1));
     SCENARIO_CALL({
         onDevice([p = path.first()](pendant::PendantDevice &device) { device.touchDown(p.x(), p.y()); });
         for (int k = 1; k < count; ++k) {
@@ -236,11 +234,13 @@ void PendantObject::heard(const Request &request)
 
 pendant::Verdict PendantObject::decide(const Request &request)
 {
-    const QString kind = QLatin1String(tavlox::nameOf(request.kind));
-    const QJSValue handler = m_handlers.contains(kind) ? m_handlers.value(kind) : m_handlers.value(QStringLiteral("*"));
+    QString kind = QLatin1String(tavlox::nameOf(request.kind));
+    if (!m_handlers.contains(kind))
+        kind = QStringLiteral("*");
+    const QJSValue handler = m_handlers.value(kind);
     if (!handler.isCallable())
         return {};
-    const QString what = QStringLiteral("the on(\"%1\") handler").arg(m_handlers.contains(kind) ? kind : QStringLiteral("*"));
+    const QString what = QStringLiteral("the on(\"%1\") handler").arg(kind);
     const QJSValue answer = m_context.callHandler(handler, {requestValue(request)}, what);
     if (answer.isError() || answer.isUndefined() || answer.isNull())
         return {};
@@ -262,7 +262,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
         m_context.engine().throwError(QStringLiteral("expectRequest(\"%1\"): the kind is %2").arg(kind, kinds()));
         return {};
     }
-    const int ms = timeoutMs.isNumber() ? static_cast<int>(std::clamp(timeoutMs.toNumber(), 0.0, 2147483647.0)) : DefaultExpectMs;
+    const int ms = holdFor(timeoutMs, DefaultExpectMs);
     qsizetype found = -1;
     const auto matches = [&] {
         for (qsizetype k = m_expectFrom; k < m_heard.size(); ++k)
@@ -272,16 +272,14 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
             }
         return false;
     };
-    try {
+    return m_context.answer([&]() -> QJSValue {
         if (m_context.wait(ms, matches) && found >= 0) {
             m_expectFrom = found + 1;
             return requestValue(m_heard[found]);
         }
         m_context.engine().throwError(QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms));
-    } catch (const Stopped &) {
-        m_context.engine().setInterrupted(true);
-    }
-    return {};
+        return {};
+    });
 }
 
 QJSValue PendantObject::led(const QJSValue &number)

@@ -51,8 +51,9 @@ private:
     void onDevice(const std::function<void(pendant::PendantDevice &device)> &action);
     QJSValue readDevice(const std::function<QVariant(pendant::PendantDevice &device)> &reading);
     int keyFrom(const QVariant &key);
+    // A time in ms from the script (cut to 0 … INT_MAX), or the fallback when none is given.
     static int holdFor(const QJSValue &ms, int fallback);
-    bool pause(const QJSValue &ms, int fallback);
+    void pause(const QJSValue &ms, int fallback);
     [[nodiscard]] QJSValue requestValue(const tavlox::Request &request);
 
     script::ScriptContext &m_context;

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QThread>
 #include <cstdio>
-#include <unistd.h>
 
 namespace script {
 

@@ -62,5 +62,4 @@ private:
     int m_status = 0;
 };
 
-
 } // namespace script
