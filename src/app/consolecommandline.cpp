@@ -10,9 +10,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const ProgramCommandLine program(parser, "zandorex", exitStatus, {QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption simulated(
         QStringLiteral("simulated-pendant"),
         QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, whatever its Port or UDP option "
@@ -43,12 +41,11 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     const QCommandLineOption recordKeep(QStringLiteral("record-keep"),
                                         QStringLiteral("How many old record files to keep beside FILE (default 5)."),
                                         QStringLiteral("K"));
-    parser.addOptions({help, version, simulated, headless, keepRunning, capture.capture, record, recordTimestamps,
+    parser.addOptions({simulated, headless, keepRunning, capture.capture, record, recordTimestamps,
                        recordMaxMb, recordKeep});
     script.addTo(parser);
     parser.addOptions({scenario.script, scenario.junit});
-    const ProgramCommandLine program("zandorex", exitStatus);
-    if (!program.parse(parser, argc, argv, help, version))
+    if (!program.parse(argc, argv))
         return std::nullopt;
     ConsoleCommandLine line;
     line.simulatedPendant = parser.isSet(simulated);

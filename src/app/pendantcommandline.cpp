@@ -32,9 +32,7 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
         QStringLiteral("The simulated Tavlox teach pendant, reached by the console across UDP or a serial line.\n"
                        "UDP:    zandorex-pendant --udp 127.0.0.1:5006 --peer 127.0.0.1:5007\n"
                        "serial: zandorex-pendant --serial /dev/ttyUSB0"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    const ProgramCommandLine program(parser, "zandorex-pendant", exitStatus);
     const QCommandLineOption udp(QStringLiteral("udp"),
                                  QStringLiteral("Listen for the console on this IPv4 address and UDP port (port 0: any "
                                                 "free port, printed at start)."),
@@ -52,10 +50,9 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
         QStringLiteral("Play this scenario (docs/scripting.md) once the pendant listens; the program ends with it: 0 all "
                        "tests passed, 1 a test failed, 2 a script error, 3 stopped (time-out, signal, closed window)."));
     const CaptureCommandLine capture;
-    parser.addOptions({help, version, udp, peer, serial, headless, keepRunning, capture.capture});
+    parser.addOptions({udp, peer, serial, headless, keepRunning, capture.capture});
     scenario.addTo(parser);
-    const ProgramCommandLine program("zandorex-pendant", exitStatus);
-    if (!program.parse(parser, argc, argv, help, version))
+    if (!program.parse(argc, argv))
         return std::nullopt;
     if (parser.isSet(udp) == parser.isSet(serial))
         return program.fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));

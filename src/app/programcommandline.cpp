@@ -2,31 +2,35 @@
 
 #include <cstdio>
 
-ProgramCommandLine::ProgramCommandLine(const char *program, int *exitStatus) : m_program(program), m_exitStatus(exitStatus)
+ProgramCommandLine::ProgramCommandLine(QCommandLineParser &parser, const char *program, int *exitStatus,
+                                       const QStringList &versionNames)
+    : m_parser(parser), m_program(program), m_exitStatus(exitStatus),
+      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
+      m_version(versionNames, QStringLiteral("Show the version and exit."))
 {
     *m_exitStatus = 0;
+    m_parser.addOptions({m_help, m_version});
 }
 
-bool ProgramCommandLine::parse(QCommandLineParser &parser, int argc, char *argv[], const QCommandLineOption &help,
-                               const QCommandLineOption &version) const
+bool ProgramCommandLine::parse(int argc, char *argv[]) const
 {
     QStringList arguments;
     for (int k = 0; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
-    if (!parser.parse(arguments)) {
-        fail(parser.errorText());
+    if (!m_parser.parse(arguments)) {
+        fail(m_parser.errorText());
         return false;
     }
-    if (parser.isSet(help)) {
-        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(m_program))));
+    if (m_parser.isSet(m_help)) {
+        std::printf("%s", qPrintable(m_parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(m_program))));
         return false;
     }
-    if (parser.isSet(version)) {
+    if (m_parser.isSet(m_version)) {
         std::printf("%s %s\n", m_program, ZANDOREX_VERSION);
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    if (!m_parser.positionalArguments().isEmpty()) {
+        fail(QStringLiteral("unexpected argument \"%1\"").arg(m_parser.positionalArguments().first()));
         return false;
     }
     return true;
