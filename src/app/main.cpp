@@ -8,6 +8,7 @@
 #include "eventlog/logview.h"
 #include "consolescript/consolehosts.h"
 #include "consolescript/enginecallgate.h"
+#include "controls/warningbox.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/simulatedpendant.h"
 #include "scenario/pendanthost.h"
@@ -16,7 +17,6 @@
 #include "tavlox/wirelinks.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -56,11 +56,8 @@ int main(int argc, char *argv[])
     }
     if (traffic)
         QObject::connect(traffic.get(), &capture::TrafficCapture::failed, &window, [&window](const QString &message) {
-            auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zandorex"),
-                                        message + QStringLiteral(".\nThe link goes on without it."), QMessageBox::Ok, &window);
-            box->setObjectName(QStringLiteral("captureFailed"));
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->open();
+            controls::openWarning(&window, QStringLiteral("Zandorex"), message + QStringLiteral(".\nThe link goes on without it."),
+                                  QStringLiteral("captureFailed"));
         });
     std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
     tavlox::TavloxProvider::LinkFactory links = &tavlox::makeWireLink;

@@ -1,8 +1,9 @@
 #include "logsaver.h"
 
+#include "controls/warningbox.h"
+
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QTimer>
 #include <algorithm>
@@ -112,13 +113,10 @@ LogSaver *saveWithProgress(const LineStore &store, const QString &path, QWidget 
         saver->deleteLater();
         if (saved || progress->wasCanceled())
             return;
-        auto *box = new QMessageBox(QMessageBox::Warning, QObject::tr("Save Log"),
-                                    QObject::tr("The log could not be saved to %1.\n%2\nAn existing file of that name was left as it was.")
-                                        .arg(QDir::toNativeSeparators(path), problem),
-                                    QMessageBox::Ok, parent);
-        box->setObjectName(QStringLiteral("saveFailed"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        controls::openWarning(parent, QObject::tr("Save Log"),
+                              QObject::tr("The log could not be saved to %1.\n%2\nAn existing file of that name was left as it was.")
+                                  .arg(QDir::toNativeSeparators(path), problem),
+                              QStringLiteral("saveFailed"));
     });
     saver->start();
     return saver;

@@ -4,12 +4,13 @@
 #include "logmodel.h"
 #include "logsaver.h"
 
+#include "controls/warningbox.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QMessageBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -54,16 +55,13 @@ LogView::LogView(QWidget *parent) : UniformRowView(parent), m_model(new LogModel
     m_recorder = new LogRecorder(this);
     connect(m_recorder, &LogRecorder::failed, this, [this](const QString &reason) {
         const QString path = QDir::toNativeSeparators(m_recorder->path());
-        std::fprintf(stderr, "%s: recording to %s stopped: %s\n",
-                     qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()), qPrintable(path),
-                     qPrintable(reason));
-        auto *box = new QMessageBox(QMessageBox::Warning, tr("Record to File"),
-                                    tr("Recording to %1 stopped: %2.\nThe log on the screen is complete.").arg(path, reason),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("recordFailed"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-        Q_EMIT recordingFailed(QStringLiteral("recording to %1 stopped: %2").arg(path, reason));
+        const QString message = QStringLiteral("recording to %1 stopped: %2").arg(path, reason);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
+                     qPrintable(message));
+        controls::openWarning(this, tr("Record to File"),
+                              tr("Recording to %1 stopped: %2.\nThe log on the screen is complete.").arg(path, reason),
+                              QStringLiteral("recordFailed"));
+        Q_EMIT recordingFailed(message);
     });
 }
 
@@ -174,14 +172,10 @@ void LogView::recordToFileAs()
     RecordOptions options;
     options.timestamps = timestamps->isChecked();
     options.replace = true; // the dialog asked
-    if (const QString why = startRecording(path, options); !why.isEmpty()) {
-        auto *box = new QMessageBox(QMessageBox::Warning, tr("Record to File"),
-                                    tr("The log cannot be recorded to %1: %2.").arg(QDir::toNativeSeparators(path), why),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("recordFailed"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    }
+    if (const QString why = startRecording(path, options); !why.isEmpty())
+        controls::openWarning(this, tr("Record to File"),
+                              tr("The log cannot be recorded to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                              QStringLiteral("recordFailed"));
 }
 
 QString LogView::startRecording(const QString &path, const RecordOptions &options)
