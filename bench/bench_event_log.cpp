@@ -6,6 +6,7 @@
 #include "console/frmMain.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logview.h"
+#include "statistics.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -332,10 +333,6 @@ int main(int argc, char *argv[])
     std::printf("\nRecording the log to a file while %d lines arrive (median of 3 rounds, modes alternated)\n\n", large);
     std::printf("| frmMain log                     |  lines/s | / baseline | file complete | goal    |\n");
     std::printf("|---------------------------------|---------:|-----------:|---------------|---------|\n");
-    auto median = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    };
     const double baseline = median(modes[0].linesPerSecond);
     for (const RecordMode &mode : modes)
         std::printf("| %-31s | %8.0f | %10.2f | %-13s | %-7s |\n", mode.name, median(mode.linesPerSecond),

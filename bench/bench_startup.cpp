@@ -5,6 +5,7 @@
 #include "console/frmMain.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/simulatedpendant.h"
+#include "statistics.h"
 #include "consolescript/consolehosts.h"
 #include "script/scriptrunner.h"
 #include "tavlox/tavloxprovider.h"
@@ -93,11 +94,6 @@ int runChild(int argc, char *argv[], const char *mode)
     return QApplication::exec();
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 } // namespace
 
 int main(int argc, char *argv[])
