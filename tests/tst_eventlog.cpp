@@ -388,7 +388,7 @@ void TestEventLog::recordingKeepsEveryLineOnScreen()
         dialog->findChild<QCheckBox *>(QStringLiteral("recordTimestamps"))->setChecked(timestamps);
         static_cast<QDialog *>(dialog)->accept(); // as the Save button does
     });
-    contextMenu(QStringLiteral("Record to File…"));
+    (void)contextMenu(QStringLiteral("Record to File…"));
     QTRY_VERIFY(log().recorder().isRecording());
     QVERIFY(contextMenu().contains(QStringLiteral("Stop Recording")));
 
@@ -407,7 +407,7 @@ void TestEventLog::recordingKeepsEveryLineOnScreen()
     entered << QStringLiteral("after Clear");
     // Without stopping: the lines reach the file on their own, soon.
     QTRY_COMPARE_WITH_TIMEOUT(fileLines(path).size(), entered.size(), 5000);
-    contextMenu(QStringLiteral("Stop Recording"));
+    (void)contextMenu(QStringLiteral("Stop Recording"));
     QVERIFY(!log().recorder().isRecording());
     m_window->AddLog(1, QStringLiteral("not recorded"));
 
