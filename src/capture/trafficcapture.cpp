@@ -120,14 +120,6 @@ TrafficCapture::Output &TrafficCapture::keep(std::unique_ptr<Output> output, con
     return *m_outputs.back();
 }
 
-quint64 TrafficCapture::packets() const
-{
-    quint64 total = 0;
-    for (const auto &output : m_outputs)
-        total += output->packets;
-    return total;
-}
-
 QStringList TrafficCapture::paths() const
 {
     QStringList result;

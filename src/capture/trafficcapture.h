@@ -25,7 +25,6 @@ public:
     // Creates the file (emptied if it exists) for the link kind expected first; returns why it cannot, or empty.
     // Packets are taken from then on: make it the program's tap (tavlox::setTrafficTap) once it is open.
     [[nodiscard]] QString open(const QString &path, LinkKind expected);
-    [[nodiscard]] quint64 packets() const;
     // The files written to, the first one first.
     [[nodiscard]] QStringList paths() const;
     void flush();
