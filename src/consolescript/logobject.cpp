@@ -37,15 +37,12 @@ QJSValue LogObject::lines(const QJSValue &from, const QJSValue &to)
 
 QJSValue LogObject::mark()
 {
-    const QJSValue now = count();
-    if (now.isNumber())
-        m_mark = qsizetype(now.toNumber());
-    return now;
-}
-
-qsizetype LogObject::fromOrMark(const QJSValue &from) const
-{
-    return from.isNumber() ? qsizetype(from.toNumber()) : m_mark;
+    return m_context.answer([&]() -> QJSValue {
+        const QVariantList now = m_context.onUi([this] { return QVariant(QVariantList{m_watcher.count(), m_watcher.clears()}); }, false).toList();
+        m_mark = now.value(0).toLongLong();
+        m_markClears = now.value(1).toInt();
+        return QJSValue(double(m_mark));
+    });
 }
 
 bool LogObject::patternFrom(const QJSValue &value, LinePattern &pattern)
@@ -76,13 +73,17 @@ QString LogObject::lastLines()
     return last.isEmpty() ? QStringLiteral("the log is empty") : QStringLiteral("the last lines:\n  ") + last.join(QStringLiteral("\n  "));
 }
 
-std::optional<QString> LogObject::waitForLine(const LinePattern &pattern, qsizetype from, int ms)
+std::optional<QString> LogObject::waitForLine(const LinePattern &pattern, const QJSValue &from, int ms)
 {
     auto found = std::make_shared<std::optional<QString>>();
+    const bool fromMark = !from.isNumber();
+    const qsizetype first = fromMark ? m_mark : qsizetype(from.toNumber());
     const int id = m_context
                        .onUi(
-                           [this, pattern, from, found, post = m_context.poster()] {
-                               return QVariant(m_watcher.watch(pattern, from, [found, post](const QString &line) {
+                           [this, pattern, first, fromMark, markClears = m_markClears, found, post = m_context.poster()] {
+                               // A mark taken before "Clear" names a line that is gone: waits start at the first line.
+                               const qsizetype start = fromMark && markClears != m_watcher.clears() ? 0 : first;
+                               return QVariant(m_watcher.watch(pattern, start, [found, post](const QString &line) {
                                    post([found, line] { *found = line; });
                                }));
                            },
@@ -107,10 +108,14 @@ QJSValue LogObject::expect(const QJSValue &pattern, const QJSValue &timeoutMs, c
         return {};
     const int ms = millisecondsFrom(timeoutMs, DefaultExpectMs);
     return m_context.answer([&]() -> QJSValue {
-        if (const std::optional<QString> line = waitForLine(wanted, fromOrMark(from), ms))
+        if (const std::optional<QString> line = waitForLine(wanted, from, ms))
             return QJSValue(*line);
-        m_context.engine().throwError(
-            QStringLiteral("log.expect(%1): no line matched within %2 ms; %3").arg(wanted.describe()).arg(ms).arg(lastLines()));
+        // The message stays one line; the log's last lines go to the report as its detail.
+        QJSEngine &engine = m_context.engine();
+        QJSValue error = engine.newErrorObject(
+            QJSValue::GenericError, QStringLiteral("log.expect(%1): no line matched within %2 ms").arg(wanted.describe()).arg(ms));
+        error.setProperty(QStringLiteral("detail"), lastLines());
+        engine.throwError(error);
         return {};
     });
 }
@@ -122,7 +127,7 @@ void LogObject::expectNone(const QJSValue &pattern, const QJSValue &milliseconds
         return;
     const int ms = millisecondsFrom(milliseconds, DefaultExpectMs);
     (void)m_context.answer([&]() -> QJSValue {
-        if (const std::optional<QString> line = waitForLine(unwanted, fromOrMark(from), ms))
+        if (const std::optional<QString> line = waitForLine(unwanted, from, ms))
             m_context.engine().throwError(QStringLiteral("log.expectNone(%1): the line \"%2\" came").arg(unwanted.describe(), *line));
         return {};
     });

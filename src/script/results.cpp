@@ -1,6 +1,7 @@
 #include "results.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cstdio>
@@ -12,14 +13,24 @@ Results::Results(QString suiteName) : m_suite(std::move(suiteName))
     m_clock.start();
 }
 
-QString Results::whereOf(const QJSValue &error)
+QString Results::where(QString file, int line)
 {
-    QString file = error.property(QStringLiteral("fileName")).toString();
     for (const char *scheme : {"file://", "file:"})
         if (file.startsWith(QLatin1String(scheme)))
             file = file.mid(int(qstrlen(scheme)));
+    return line < 0 ? file : QStringLiteral("%1:%2").arg(file).arg(line);
+}
+
+QString Results::whereOf(const QJSValue &error)
+{
     const QJSValue line = error.property(QStringLiteral("lineNumber"));
-    return line.isUndefined() ? file : QStringLiteral("%1:%2").arg(file).arg(line.toInt());
+    return where(error.property(QStringLiteral("fileName")).toString(), line.isUndefined() ? -1 : line.toInt());
+}
+
+Thrown Results::fromError(const QJSValue &error)
+{
+    const QJSValue detail = error.property(QStringLiteral("detail"));
+    return {error.property(QStringLiteral("message")).toString(), whereOf(error), detail.isString() ? detail.toString() : QString()};
 }
 
 void Results::print(const QString &line) const
@@ -30,11 +41,13 @@ void Results::print(const QString &line) const
 
 void Results::beginTest(const QString &name, qsizetype logLinesBefore)
 {
-    m_current = Test{name, logLinesBefore, {}, 0, {}, {}, false, {}};
+    m_current = Test{};
+    m_current->name = name;
+    m_current->logLinesBefore = logLinesBefore;
     m_current->clock.start();
 }
 
-void Results::fail(const QString &message, const QString &where)
+void Results::fail(const QString &message, const QString &where, const QString &detail)
 {
     if (!m_current) {
         scriptError(message, where);
@@ -43,12 +56,21 @@ void Results::fail(const QString &message, const QString &where)
     if (m_current->failure.isEmpty()) { // the first failure tells what went wrong
         m_current->failure = message.isEmpty() ? QStringLiteral("failed") : message;
         m_current->where = where;
+        m_current->detail = detail;
     }
 }
 
-void Results::failWith(const QJSValue &error)
+void Results::failWith(const Thrown &thrown)
 {
-    fail(error.property(QStringLiteral("message")).toString(), whereOf(error));
+    fail(thrown.message, thrown.where, thrown.detail);
+}
+
+void Results::warning(const QString &text)
+{
+    if (m_current)
+        m_current->warnings << text;
+    else
+        m_warnings << text;
 }
 
 void Results::endTest(QStringList logLines)
@@ -59,18 +81,21 @@ void Results::endTest(QStringList logLines)
     m_current.reset();
     test.seconds = test.clock.nsecsElapsed() / 1e9;
     test.logLines = std::move(logLines);
+    // One line per test: a break inside a message is shown as the script writes it; the report keeps it.
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\n|\\r"));
+    const QString failure = QString(test.failure).replace(lineBreak, QStringLiteral("\\n"));
     if (test.failure.isEmpty())
         print(QStringLiteral("ok %1").arg(test.name));
     else if (test.where.isEmpty())
-        print(QStringLiteral("FAIL %1: %2").arg(test.name, test.failure));
+        print(QStringLiteral("FAIL %1: %2").arg(test.name, failure));
     else
-        print(QStringLiteral("FAIL %1: %2 (%3)").arg(test.name, test.failure, test.where));
+        print(QStringLiteral("FAIL %1: %2 (%3)").arg(test.name, failure, test.where));
     m_tests << std::move(test);
 }
 
-void Results::handlerFailed(const QString &what, const QJSValue &error)
+void Results::handlerFailed(const QString &what, const Thrown &thrown)
 {
-    fail(QStringLiteral("%1 threw: %2").arg(what, error.property(QStringLiteral("message")).toString()), whereOf(error));
+    fail(QStringLiteral("%1 threw: %2").arg(what, thrown.message), thrown.where, thrown.detail);
 }
 
 void Results::scriptError(const QString &message, const QString &where)
@@ -94,7 +119,13 @@ void Results::stopped(const QString &why, QStringList logLines)
 void Results::printSummary() const
 {
     const auto failed = std::count_if(m_tests.begin(), m_tests.end(), [](const Test &t) { return !t.failure.isEmpty(); });
-    print(QStringLiteral("%1 passed, %2 failed").arg(m_tests.size() - failed).arg(failed));
+    QString summary = QStringLiteral("%1 passed, %2 failed").arg(m_tests.size() - failed).arg(failed);
+    // A run that did not reach its end says so on the same line, so that its counts are not taken for the whole.
+    if (!m_stopped.isEmpty())
+        summary += QStringLiteral("; the run was stopped: ") + m_stopped;
+    else if (!m_scriptErrors.isEmpty())
+        summary += QStringLiteral("; the script stopped on an error: ") + m_scriptErrors.first();
+    print(summary);
 }
 
 ExitStatus Results::exitStatus() const
@@ -141,15 +172,20 @@ bool Results::writeJUnit(const QString &path, QString *problem) const
         if (!test.failure.isEmpty()) {
             xml.writeStartElement(test.stopped ? QStringLiteral("error") : QStringLiteral("failure"));
             xml.writeAttribute(QStringLiteral("message"), test.failure);
-            xml.writeCharacters(test.where.isEmpty() ? test.failure : QStringLiteral("%1 (%2)").arg(test.failure, test.where));
+            QString body = test.where.isEmpty() ? test.failure : QStringLiteral("%1 (%2)").arg(test.failure, test.where);
+            if (!test.detail.isEmpty())
+                body += QLatin1Char('\n') + test.detail;
+            xml.writeCharacters(body);
             xml.writeEndElement();
         }
         if (!test.logLines.isEmpty())
             xml.writeTextElement(QStringLiteral("system-out"), test.logLines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        if (!test.warnings.isEmpty())
+            xml.writeTextElement(QStringLiteral("system-err"), test.warnings.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         xml.writeEndElement();
     }
-    if (!m_scriptErrors.isEmpty())
-        xml.writeTextElement(QStringLiteral("system-err"), m_scriptErrors.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    if (!m_scriptErrors.isEmpty() || !m_warnings.isEmpty())
+        xml.writeTextElement(QStringLiteral("system-err"), (m_scriptErrors + m_warnings).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();

@@ -36,11 +36,12 @@ void RunObject::test(const QJSValue &name, const QJSValue &function)
         return;
     }
     results.beginTest(name.toString(), m_context.logCount ? m_context.logCount() : 0);
-    const QJSValue outcome = QJSValue(function).call();
+    std::optional<Thrown> thrown;
+    (void)m_context.call(function, {}, thrown);
     if (m_context.stopping())
         return; // the run ends; the test is reported as stopped
-    if (outcome.isError())
-        results.failWith(outcome);
+    if (thrown) // any value thrown fails the test, an Error or not
+        results.failWith(*thrown);
     QStringList lines;
     try {
         if (m_context.logLinesFrom)

@@ -218,11 +218,49 @@ QVariant ScriptContext::onUi(std::function<QVariant()> action, bool gated)
     return onUi([action = std::move(action)](const UiReply &reply) { reply.done(action()); }, gated);
 }
 
-QJSValue ScriptContext::callHandler(QJSValue function, const QJSValueList &arguments, const QString &what)
+Thrown ScriptContext::describeThrown(const QJSValue &value)
 {
-    QJSValue result = function.call(arguments);
-    if (result.isError() && !stopping())
-        m_results.handlerFailed(what, result);
+    if (value.isError())
+        return Results::fromError(value);
+    if (m_describe.isUndefined())
+        m_describe = m_engine.evaluate(QStringLiteral(
+                                           "(function (e) { try { return e !== null && typeof e === 'object' && "
+                                           "Object.getPrototypeOf(e) === Object.prototype ? JSON.stringify(e) : String(e); } "
+                                           "catch (x) { return Object.prototype.toString.call(e); } })"),
+                                       QStringLiteral("<zandorex>"));
+    return {m_describe.call({value}).toString(), {}, {}};
+}
+
+QJSValue ScriptContext::call(const QJSValue &function, const QJSValueList &arguments, std::optional<Thrown> &thrown)
+{
+    // QJSValue::call hands back a thrown value as if it had been returned; only a catch in the script itself
+    // tells `throw "x"` from `return "x"`.
+    if (m_trampoline.isUndefined())
+        m_trampoline = m_engine.evaluate(
+            QStringLiteral("(function (f, args) { try { return { value: f.apply(undefined, args) }; } catch (e) { return { thrown: e }; } })"),
+            QStringLiteral("<zandorex>"));
+    QJSValue list = m_engine.newArray(quint32(arguments.size()));
+    for (qsizetype k = 0; k < arguments.size(); ++k)
+        list.setProperty(quint32(k), arguments[k]);
+    const QJSValue outcome = m_trampoline.call({function, list});
+    thrown.reset();
+    if (outcome.isError()) { // the engine's own (an interruption)
+        thrown = Results::fromError(outcome);
+        return {};
+    }
+    if (outcome.hasOwnProperty(QStringLiteral("thrown"))) {
+        thrown = describeThrown(outcome.property(QStringLiteral("thrown")));
+        return {};
+    }
+    return outcome.property(QStringLiteral("value"));
+}
+
+QJSValue ScriptContext::callHandler(const QJSValue &function, const QJSValueList &arguments, const QString &what)
+{
+    std::optional<Thrown> thrown;
+    QJSValue result = call(function, arguments, thrown);
+    if (thrown && !stopping())
+        m_results.handlerFailed(what, *thrown);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractEventDispatcher;
 
@@ -14,6 +15,7 @@ namespace script {
 
 class Results;
 class UiAgent;
+struct Thrown;
 
 // Thrown out of a wait when the run is being stopped (time-out, signal, closed window).
 struct Stopped
@@ -76,9 +78,15 @@ public:
     // ActionFailed becomes the script's error and a stop ends the script (both return undefined).
     QJSValue answer(const std::function<QJSValue()> &call);
 
-    // Calls a JavaScript function the script handed over (a handler); what it throws is recorded against the
-    // test under way. Returns its result.
-    QJSValue callHandler(QJSValue function, const QJSValueList &arguments, const QString &what);
+    // Calls a JavaScript function the script handed over. Whatever it throws (an Error, a text, a number, any
+    // value) comes back in `thrown`; else its result is returned.
+    QJSValue call(const QJSValue &function, const QJSValueList &arguments, std::optional<Thrown> &thrown);
+    // A thrown value as the report shows it: an Error's message, a plain object as JSON, anything else as the
+    // script would print it.
+    [[nodiscard]] Thrown describeThrown(const QJSValue &value);
+    // The same for a handler: what it throws is recorded against the test under way. Returns its result, or
+    // undefined when it threw.
+    QJSValue callHandler(const QJSValue &function, const QJSValueList &arguments, const QString &what);
 
     // The number of log lines now and the lines from a row on, when the run has a log (for the report).
     std::function<qsizetype()> logCount;
@@ -95,6 +103,8 @@ private:
     const std::atomic<bool> &m_stopping;
     bool m_finishing = false;
     QJSEngine m_engine;
+    QJSValue m_trampoline; // calls a function and catches what it throws
+    QJSValue m_describe;   // a thrown value's text
     std::shared_ptr<Inbox> m_inbox;
 };
 

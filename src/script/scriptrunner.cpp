@@ -49,14 +49,24 @@ void ScriptRunner::start()
 
 void ScriptRunner::stop(const QString &why)
 {
-    std::lock_guard lock(m_contextMutex);
-    if (m_stopping.exchange(true))
-        return;
-    m_stopReason = why;
-    if (m_context) {
-        m_context->engine().setInterrupted(true); // a loop that never waits is stopped here
-        m_context->wake();                         // a wait is stopped here
+    {
+        std::lock_guard lock(m_contextMutex);
+        if (m_stopping.exchange(true))
+            return;
+        m_stopReason = why;
+        if (m_context) {
+            m_context->engine().setInterrupted(true); // a loop that never waits is stopped here
+            m_context->wake();                         // a wait is stopped here
+        }
     }
+    Q_EMIT stopping();
+}
+
+void ScriptRunner::warn(const QString &text)
+{
+    std::lock_guard lock(m_contextMutex);
+    if (m_context)
+        m_context->post([results = m_results.get(), text] { results->warning(text); });
 }
 
 // The script's thread: make the objects, check the syntax, run the file, report.
@@ -82,9 +92,17 @@ void ScriptRunner::runScript()
     if (const QString problem = syntaxProblem(context.engine(), source, m_options.file); !problem.isEmpty()) {
         m_results->scriptError(problem, {});
     } else {
-        const QJSValue outcome = context.engine().evaluate(source, m_options.file);
-        if (outcome.isError() && !m_stopping)
-            m_results->scriptError(outcome.property(QStringLiteral("message")).toString(), Results::whereOf(outcome));
+        QStringList thrownAt; // frames "function:line:column:file" when the script threw, whatever it threw
+        const QJSValue outcome = context.engine().evaluate(source, m_options.file, 1, &thrownAt);
+        if ((outcome.isError() || !thrownAt.isEmpty()) && !m_stopping) {
+            Thrown thrown = context.describeThrown(outcome);
+            if (thrown.where.isEmpty() && !thrownAt.isEmpty()) {
+                const QStringList frame = thrownAt.first().split(QLatin1Char(':'));
+                if (frame.size() >= 4)
+                    thrown.where = Results::where(frame.mid(3).join(QLatin1Char(':')), frame[1].toInt());
+            }
+            m_results->scriptError(thrown.message, thrown.where);
+        }
     }
     if (m_stopping) {
         QStringList lines;
