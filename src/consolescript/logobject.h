@@ -29,14 +29,14 @@ public:
 
 private:
     // The first matching line at or after `from` within ms, or nothing. Throws Stopped.
-    std::optional<QString> waitForLine(const LinePattern &pattern, qsizetype from, int ms);
+    std::optional<QString> waitForLine(const LinePattern &pattern, const QJSValue &from, int ms);
     bool patternFrom(const QJSValue &value, LinePattern &pattern);
-    qsizetype fromOrMark(const QJSValue &from) const;
     QString lastLines();
 
     ScriptContext &m_context;
     LogWatcher &m_watcher;
     qsizetype m_mark = 0;
+    int m_markClears = 0; // how often the log had been cleared when the mark was taken
 };
 
 // The log is the list view of that name in the console.

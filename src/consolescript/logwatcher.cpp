@@ -22,6 +22,7 @@ LogWatcher::LogWatcher(QAbstractItemView &view) : m_model(view.model())
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &LogWatcher::onRowsInserted);
     // "Clear" empties the log: every watch starts again from its first row.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        ++m_clears;
         for (Watch &watch : m_watches)
             watch.next = 0;
     });

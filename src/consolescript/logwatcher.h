@@ -31,6 +31,8 @@ public:
     // Lines stored but not shown yet count too.
     [[nodiscard]] qsizetype count();
     [[nodiscard]] QStringList lines(qsizetype from, qsizetype to);
+    // How often the log has been cleared: a row number taken before a clear names nothing now.
+    [[nodiscard]] int clears() const { return m_clears; }
     // Calls found once, with the first line at or after `from` that matches: at once when one is there already.
     int watch(LinePattern pattern, qsizetype from, std::function<void(const QString &line)> found);
     void unwatch(int id);
@@ -49,6 +51,7 @@ private:
     QPointer<QAbstractItemModel> m_model;
     std::vector<Watch> m_watches;
     int m_nextId = 1;
+    int m_clears = 0;
 };
 
 } // namespace script
