@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "controls/warningbox.h"
 #include "script/scriptcontext.h"
 
 #include <QAbstractButton>
@@ -57,7 +58,8 @@ bool isControl(const QWidget &widget)
            qobject_cast<const QTabWidget *>(&widget) || !widget.accessibleName().isEmpty();
 }
 
-QStringList namesOf(const QHash<const QWidget *, QString> &captions, const QWidget &control)
+// The control's own names: its spoken name, the caption part of it, the caption on it.
+QStringList ownNamesOf(const QWidget &control)
 {
     static const QRegularExpression captionEnd(QStringLiteral(",| \\("));
     QStringList names{control.accessibleName()};
@@ -65,14 +67,17 @@ QStringList namesOf(const QHash<const QWidget *, QString> &captions, const QWidg
     names << control.accessibleName().section(captionEnd, 0, 0);
     if (const auto *button = qobject_cast<const QAbstractButton *>(&control))
         names << withoutMnemonic(button->text());
-    names << captions.value(&control);
     names.removeAll(QString());
     return names;
 }
 
-QString spoken(const QWidget &control)
+// Its own names, then the caption beside it.
+QStringList namesOf(const QHash<const QWidget *, QString> &captions, const QWidget &control)
 {
-    return control.accessibleName().isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(control.accessibleName());
+    QStringList names = ownNamesOf(control);
+    if (const QString beside = captions.value(&control); !beside.isEmpty())
+        names << beside;
+    return names;
 }
 
 QString label(const QWidget &control, const QString &name)
@@ -139,9 +144,31 @@ void type(QLineEdit &box, const QString &text)
 
 QWidget &inputWindow(QWidget &console)
 {
+    // A warning the program raised by itself (a recording that stopped) is no answer to the script's input: it
+    // takes none, and the dialog or window beneath it goes on taking it.
     QWidget *modal = QApplication::activeModalWidget();
-    return modal ? *modal : console;
+    if (!modal || !::controls::isUnprompted(*modal))
+        return modal ? *modal : console;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != modal && window->isVisible() && window->isModal() && !::controls::isUnprompted(*window))
+            return *window;
+    return console;
 }
+
+namespace {
+// "field(0)" inside an address control, say, is told apart by the control it belongs to.
+QString identify(const QHash<const QWidget *, QString> &captions, const QWidget &control)
+{
+    QString text = control.objectName().isEmpty() ? QStringLiteral("-") : control.objectName();
+    const QStringList names = namesOf(captions, control);
+    if (!names.isEmpty())
+        text += QStringLiteral(" \"%1\"").arg(names.first());
+    for (const QWidget *parent = control.parentWidget(); parent; parent = parent->parentWidget())
+        if (isControl(*parent) && !parent->objectName().isEmpty())
+            return text + QStringLiteral(" (in %1)").arg(parent->objectName());
+    return text;
+}
+} // namespace
 
 QWidget &find(QWidget &window, const QString &name)
 {
@@ -149,13 +176,8 @@ QWidget &find(QWidget &window, const QString &name)
     for (QWidget *widget : window.findChildren<QWidget *>())
         if (isControl(*widget))
             candidates << widget;
-    for (QWidget *widget : candidates) // by far the most common: its objectName
-        if (widget->objectName() == name)
-            return *widget;
     const QHash<const QWidget *, QString> captions = buddyCaptions(window);
-    auto pick = [&](const std::function<bool(const QWidget &)> &matches) {
-        QList<QWidget *> found;
-        std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
+    auto only = [&](QList<QWidget *> found) -> QWidget * {
         // A control made of named parts (an address control's fields) is found whole.
         found.removeIf([&found](QWidget *w) {
             return std::any_of(found.begin(), found.end(), [w](QWidget *other) { return other != w && other->isAncestorOf(w); });
@@ -163,7 +185,7 @@ QWidget &find(QWidget &window, const QString &name)
         if (found.size() > 1) {
             QStringList which;
             for (QWidget *widget : found)
-                which << widget->objectName() + spoken(*widget);
+                which << identify(captions, *widget);
             failed(QStringLiteral("\"%1\" names %2 controls in \"%3\": %4; use one of their names")
                        .arg(name)
                        .arg(found.size())
@@ -171,14 +193,30 @@ QWidget &find(QWidget &window, const QString &name)
         }
         return found.value(0);
     };
+    auto matching = [&](const std::function<bool(const QWidget &)> &matches) {
+        QList<QWidget *> found;
+        std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
+        return found;
+    };
+    // The rule, in this order: an objectName; a whole spoken name or the caption on the control; the caption
+    // beside it; all the given words among the words of one of its names. Each step that finds two controls or
+    // more is an error that lists them.
+    if (QWidget *found = only(matching([&](const QWidget &w) { return w.objectName() == name; })))
+        return *found;
+    if (QWidget *found = only(matching([&](const QWidget &w) { return ownNamesOf(w).contains(name); })))
+        return *found;
+    if (QWidget *found = only(matching([&](const QWidget &w) { return captions.value(&w) == name; })))
+        return *found;
     const QStringList wanted = words(name);
-    for (const auto &matches : std::initializer_list<std::function<bool(const QWidget &)>>{
-             [&](const QWidget &w) { return namesOf(captions, w).contains(name); },
-             [&](const QWidget &w) {
-                 const QStringList names = namesOf(captions, w);
-                 return std::any_of(names.begin(), names.end(), [&](const QString &n) { return words(n) == wanted; });
-             }}) {
-        if (QWidget *found = pick(matches))
+    if (!wanted.isEmpty()) {
+        const auto containsAll = [&wanted](const QString &candidate) {
+            const QStringList have = words(candidate);
+            return std::all_of(wanted.begin(), wanted.end(), [&have](const QString &word) { return have.contains(word); });
+        };
+        if (QWidget *found = only(matching([&](const QWidget &w) {
+                const QStringList names = namesOf(captions, w);
+                return std::any_of(names.begin(), names.end(), containsAll);
+            })))
             return *found;
     }
     failed(QStringLiteral("no control named \"%1\" in \"%2\" (window.controls() lists them)").arg(name, window.windowTitle()));
@@ -186,10 +224,20 @@ QWidget &find(QWidget &window, const QString &name)
 
 QStringList describe(QWidget &window)
 {
+    const QHash<const QWidget *, QString> captions = buddyCaptions(window);
     QStringList lines;
-    for (QWidget *widget : window.findChildren<QWidget *>())
-        if (isControl(*widget) && (!widget->objectName().isEmpty() || !widget->accessibleName().isEmpty()))
-            lines << (widget->objectName().isEmpty() ? QStringLiteral("-") : widget->objectName()) + spoken(*widget);
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!isControl(*widget))
+            continue;
+        // The name a script may use: the spoken name, else the caption on or beside the control.
+        const QStringList names = namesOf(captions, *widget);
+        if (widget->objectName().isEmpty() && names.isEmpty())
+            continue;
+        QString line = widget->objectName().isEmpty() ? QStringLiteral("-") : widget->objectName();
+        if (!names.isEmpty())
+            line += QStringLiteral(" \"%1\"").arg(names.first());
+        lines << line;
+    }
     return lines;
 }
 

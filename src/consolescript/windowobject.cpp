@@ -6,7 +6,10 @@
 
 namespace script {
 
-WindowObject::WindowObject(ScriptContext &context, QWidget &console) : m_context(context), m_console(&console) {}
+WindowObject::WindowObject(ScriptContext &context, QWidget &console, std::function<void()> settle)
+    : m_context(context), m_console(&console), m_settle(std::move(settle))
+{
+}
 
 QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &reading)
 {
@@ -33,12 +36,16 @@ QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)
         // A press returns when its handler has; a handler that goes on turning the event loop (the "Infinite"
         // repetition, a modal dialog) lets the script go on as soon as it does, as an operator's hand is free then.
         const QVariant value = m_context.onUi(
-            [console = m_console, action, &ui = m_context.ui()](const UiReply &reply) {
+            [console = m_console, action, &ui = m_context.ui(), settle = m_settle](const UiReply &reply) {
                 if (!console)
                     throw ActionFailed{QStringLiteral("the console's window is gone")};
                 QWidget &window = controls::inputWindow(*console);
                 ui.run([reply] { reply.done(); }, true);
-                reply.done(action(window));
+                const QVariant value = action(window);
+                // The lines a press causes are in the log before the script's next call, whatever the timing.
+                if (settle)
+                    settle();
+                reply.done(value);
             });
         return m_context.engine().toScriptValue(value);
     });
@@ -120,7 +127,7 @@ void WindowHost::install(ScriptContext &context)
 {
     if (!m_console)
         return;
-    m_object = std::make_unique<WindowObject>(context, *m_console);
+    m_object = std::make_unique<WindowObject>(context, *m_console, m_settle);
     QJSEngine::setObjectOwnership(m_object.get(), QJSEngine::CppOwnership);
     context.engine().globalObject().setProperty(QStringLiteral("window"), context.engine().newQObject(m_object.get()));
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace script {
@@ -17,11 +18,12 @@ class WindowObject : public QObject
 {
     Q_OBJECT
 public:
-    WindowObject(ScriptContext &context, QWidget &console);
+    // settle: delivers what the handler of an action left pending (the provider messages raised during its calls).
+    WindowObject(ScriptContext &context, QWidget &console, std::function<void()> settle);
 
     Q_INVOKABLE void set(const QString &name, const QJSValue &text);
     Q_INVOKABLE void press(const QString &name);
-    Q_INVOKABLE void check(const QString &name, const QJSValue &on);
+    Q_INVOKABLE void check(const QString &name, const QJSValue &on = QJSValue());
     Q_INVOKABLE void choose(const QString &name, const QString &item);
     Q_INVOKABLE void tab(const QString &caption);
     Q_INVOKABLE QJSValue text(const QString &name);
@@ -40,17 +42,19 @@ private:
 
     ScriptContext &m_context;
     QPointer<QWidget> m_console;
+    std::function<void()> m_settle;
 };
 
 class WindowHost : public ScriptHost
 {
 public:
-    explicit WindowHost(QWidget &console) : m_console(&console) {}
+    WindowHost(QWidget &console, std::function<void()> settle) : m_console(&console), m_settle(std::move(settle)) {}
     void install(ScriptContext &context) override;
     void uninstall() override { m_object.reset(); }
 
 private:
     QPointer<QWidget> m_console;
+    std::function<void()> m_settle;
     std::unique_ptr<WindowObject> m_object;
 };
 
