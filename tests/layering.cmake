@@ -16,7 +16,7 @@ set(uses_minitp cao controls)
 set(uses_keyconfig keymap controls)
 set(uses_console cao controls eventlog minitp keyconfig)
 set(uses_script "")
-set(uses_consolescript script cao)
+set(uses_consolescript script cao controls)
 set(uses_scenario script pendant protocol)
 set(without_widgets cao protocol wire growingfile capture keymap tavlox pendant script)
 

@@ -5,6 +5,10 @@
 
 namespace controls {
 
-QMessageBox *openWarning(QWidget *parent, const QString &title, const QString &text, const QString &objectName);
+// unprompted: the program raised it by itself, not in answer to an action (a recording that stopped), so a
+// script driving the window does not take it for the answer to its own input.
+QMessageBox *openWarning(QWidget *parent, const QString &title, const QString &text, const QString &objectName,
+                         bool unprompted = false);
+[[nodiscard]] bool isUnprompted(const QWidget &window);
 
 } // namespace controls

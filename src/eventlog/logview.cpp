@@ -60,7 +60,7 @@ LogView::LogView(QWidget *parent) : UniformRowView(parent), m_model(new LogModel
                      qPrintable(message));
         controls::openWarning(this, tr("Record to File"),
                               tr("Recording to %1 stopped: %2.\nThe log on the screen is complete.").arg(path, reason),
-                              QStringLiteral("recordFailed"));
+                              QStringLiteral("recordFailed"), true);
         Q_EMIT recordingFailed(message);
     });
 }
