@@ -20,12 +20,12 @@ struct Verdict
     int delayMs = 0; // Delay: carried out and answered this much later
 };
 
-// Decides each request before the pendant carries it out; `decided` may be called later, in this thread.
+// Decides each request before the pendant carries it out; `decided` may be called at once (a kind the gate leaves
+// to the pendant) or later, in this thread.
 class RequestGate
 {
 public:
     virtual ~RequestGate() = default;
-    [[nodiscard]] virtual bool decides(tavlox::RequestKind kind) const = 0;
     virtual void consider(const tavlox::Request &request, std::function<void(const Verdict &verdict)> decided) = 0;
 };
 

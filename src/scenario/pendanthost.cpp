@@ -38,11 +38,6 @@ struct PendantHost::Pending
 PendantHost::PendantHost(pendant::PendantDevice &device) : m_device(&device)
 {
     connect(&device, &pendant::PendantDevice::beeped, this, [this](int ms) { m_beeps << ms; });
-    connect(&device, &pendant::PendantDevice::requestReceived, this, [this](const Request &request) {
-        std::lock_guard lock(m_decidedMutex);
-        if (m_post)
-            m_post([object = m_object.get(), request] { object->heard(request); });
-    });
     device.setRequestGate(this);
 }
 
@@ -86,24 +81,34 @@ void PendantHost::setDecided(const QStringList &kinds)
 bool PendantHost::decides(tavlox::RequestKind kind) const
 {
     std::lock_guard lock(m_decidedMutex);
+    return decidesLocked(kind);
+}
+
+bool PendantHost::decidesLocked(tavlox::RequestKind kind) const
+{
     return m_post && (m_decided.contains(QStringLiteral("*")) || m_decided.contains(QLatin1String(tavlox::nameOf(kind))));
 }
 
 void PendantHost::consider(const Request &request, std::function<void(const pendant::Verdict &verdict)> decided)
 {
     auto pending = std::make_shared<Pending>();
-    pending->decided = std::move(decided);
-    m_pending.push_back(pending);
     {
-        std::lock_guard lock(m_decidedMutex);
-        if (!m_post) {
-            pending->verdict = pendant::Verdict{};
-            pending->apply();
+        std::unique_lock lock(m_decidedMutex);
+        // The scenario hears of every request, and of one its handler decides only once the handler has seen it,
+        // so that expectRequest never returns a request before its handler.
+        if (!decidesLocked(request.kind)) {
+            if (m_post)
+                m_post([object = m_object.get(), request] { object->heard(request); });
+            lock.unlock();
+            decided(pendant::Verdict{});
             return;
         }
+        pending->decided = std::move(decided);
+        m_pending.push_back(pending);
         script::UiAgent &ui = m_context->ui();
         m_post([object = m_object.get(), request, pending, &ui] {
             const pendant::Verdict verdict = object->decide(request);
+            object->heard(request);
             {
                 std::lock_guard lock(pending->mutex);
                 pending->verdict = verdict;

@@ -26,7 +26,8 @@ public:
     void install(script::ScriptContext &context) override;
     void uninstall() override;
 
-    [[nodiscard]] bool decides(tavlox::RequestKind kind) const override;
+    // Whether a handler of the scenario decides requests of this kind.
+    [[nodiscard]] bool decides(tavlox::RequestKind kind) const;
     void consider(const tavlox::Request &request, std::function<void(const pendant::Verdict &verdict)> decided) override;
 
     [[nodiscard]] pendant::PendantDevice *device() const { return m_device; }
@@ -37,6 +38,7 @@ public:
 private:
     struct Pending;
     void releaseAll();
+    [[nodiscard]] bool decidesLocked(tavlox::RequestKind kind) const;
 
     QPointer<pendant::PendantDevice> m_device;
     QList<int> m_beeps; // since the scenario started
