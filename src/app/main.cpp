@@ -17,6 +17,7 @@
 #include "tavlox/wirelinks.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -57,7 +58,7 @@ int main(int argc, char *argv[])
     if (traffic)
         QObject::connect(traffic.get(), &capture::TrafficCapture::failed, &window, [&window](const QString &message) {
             controls::openWarning(&window, QStringLiteral("Zandorex"), message + QStringLiteral(".\nThe link goes on without it."),
-                                  QStringLiteral("captureFailed"));
+                                  QStringLiteral("captureFailed"), true);
         });
     std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
     tavlox::TavloxProvider::LinkFactory links = &tavlox::makeWireLink;
@@ -88,8 +89,22 @@ int main(int argc, char *argv[])
     else
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
     QObject::connect(&window, &frmMain::unloaded, &runs, &ScriptRuns::windowClosed, Qt::QueuedConnection);
-    if (traffic || !line->record.isEmpty())
-        runs.endOnSignals(); // Ctrl+C and SIGTERM close the files properly
+    runs.endOnSignals(); // Ctrl+C and SIGTERM close the files properly
+    // A program that ends stops a running "Infinite" repetition as an operator would: nothing is sent after the
+    // command under way.
+    QObject::connect(&runs, &ScriptRuns::ending, &window, [&window] {
+        if (auto *repeat = window.findChild<QCheckBox *>(QStringLiteral("chkInfi")))
+            repeat->setChecked(false);
+    });
+    auto *log = window.findChild<eventlog::LogView *>(QStringLiteral("lstLog"));
+    QObject::connect(&runs, &ScriptRuns::endingNow, &window, [log, &traffic] {
+        log->stopRecording();
+        if (traffic)
+            traffic->flush();
+    });
+    QObject::connect(log, &eventlog::LogView::recordingFailed, &runs, &ScriptRuns::warn);
+    if (traffic)
+        QObject::connect(traffic.get(), &capture::TrafficCapture::failed, &runs, &ScriptRuns::warn);
     window.show();
     return QApplication::exec();
 }

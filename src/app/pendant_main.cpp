@@ -62,8 +62,11 @@ int main(int argc, char *argv[])
         QObject::connect(&app, &QApplication::lastWindowClosed, &runs, &ScriptRuns::windowClosed);
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
     }
-    if (traffic)
-        runs.endOnSignals(); // Ctrl+C and SIGTERM close the capture properly
+    runs.endOnSignals(); // Ctrl+C and SIGTERM close the capture properly
+    if (traffic) {
+        QObject::connect(&runs, &ScriptRuns::endingNow, traffic.get(), [&traffic] { traffic->flush(); });
+        QObject::connect(traffic.get(), &capture::TrafficCapture::failed, &runs, &ScriptRuns::warn);
+    }
     // Scripts wait for this line before they start the console.
     std::printf("zandorex-pendant: ready on %s\n", qPrintable(channel->describe()));
     std::fflush(stdout);

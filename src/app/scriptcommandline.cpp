@@ -1,5 +1,8 @@
 #include "scriptcommandline.h"
 
+#include <QFileInfo>
+#include <QSaveFile>
+
 ScriptCommandLine::ScriptCommandLine(const QString &scriptHelp, const QString &scriptOption, const QString &junitOption)
     : script(scriptOption, scriptHelp, QStringLiteral("FILE.js")),
       junit(junitOption, QStringLiteral("Write the script's results as a JUnit report."), QStringLiteral("FILE.xml")),
@@ -26,6 +29,16 @@ bool ScriptCommandLine::read(const QCommandLineParser &parser, script::ScriptOpt
     if (options.file.isEmpty() && parser.isSet(junit)) {
         *problem = QStringLiteral("--%1 belongs to --%2").arg(junit.names().first(), script.names().first());
         return false;
+    }
+    // A report that cannot be written is found before the run, not after it: the same file, written the same way.
+    if (!options.junit.isEmpty()) {
+        QSaveFile report(options.junit);
+        if (QFileInfo(options.junit).isDir() || !report.open(QIODevice::WriteOnly)) {
+            *problem = QStringLiteral("cannot write the JUnit report %1: %2")
+                           .arg(options.junit, QFileInfo(options.junit).isDir() ? QStringLiteral("it is a directory") : report.errorString());
+            return false;
+        }
+        report.cancelWriting();
     }
     return true;
 }

@@ -1,29 +1,59 @@
 #include "scriptruns.h"
 
+#include "script/results.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 int signalPipe[2] = {-1, -1};
+
+// The event loop gets this long to end the program by itself; then the program ends from where it is, files
+// flushed. Should the user-interface thread not even turn (a blocking call), a thread of its own ends it.
+constexpr auto EventLoopGrace = std::chrono::milliseconds(600);
+constexpr auto LastResort = std::chrono::milliseconds(900);
+std::atomic<int> lastResortStatus = 0;
 
 void onSignal(int number)
 {
     const char byte = static_cast<char>(number);
     (void)!::write(signalPipe[1], &byte, 1); // all a signal handler may do
 }
+
+[[noreturn]] void endNow(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(status);
+}
 } // namespace
 
-ScriptRuns::ScriptRuns(bool keepRunning) : m_keepRunning(keepRunning) {}
+ScriptRuns::ScriptRuns(bool keepRunning) : m_keepRunning(keepRunning)
+{
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        Q_EMIT endingNow();
+        endNow(m_deadlineStatus);
+    });
+}
 
 script::ScriptRunner &ScriptRuns::add(const script::ScriptOptions &options)
 {
     m_runners.push_back(std::make_unique<script::ScriptRunner>(options));
     script::ScriptRunner &runner = *m_runners.back();
     connect(&runner, &script::ScriptRunner::finished, this, &ScriptRuns::finished);
+    connect(&runner, &script::ScriptRunner::stopping, this, [this] {
+        if (!m_keepRunning)
+            armDeadline(script::StoppedEarly);
+    });
     endOnSignals();
     return runner;
 }
@@ -38,12 +68,18 @@ void ScriptRuns::start()
 void ScriptRuns::windowClosed()
 {
     if (m_running == 0) {
-        QCoreApplication::exit(m_worst);
+        endProgram(m_worst);
         return;
     }
+    m_keepRunning = false;
     for (const auto &runner : m_runners)
         runner->stop(QStringLiteral("the window was closed"));
-    m_keepRunning = false;
+}
+
+void ScriptRuns::warn(const QString &text)
+{
+    for (const auto &runner : m_runners)
+        runner->warn(text);
 }
 
 void ScriptRuns::finished(int status)
@@ -55,7 +91,7 @@ void ScriptRuns::finished(int status)
         std::fprintf(stderr, "the scripts have ended (status %d); the program goes on\n", m_worst);
         return;
     }
-    QCoreApplication::exit(m_worst);
+    endProgram(m_worst);
 }
 
 void ScriptRuns::endOnSignals()
@@ -80,10 +116,31 @@ void ScriptRuns::endOnSignals()
 void ScriptRuns::signalled(int number)
 {
     if (m_running == 0) {
-        QCoreApplication::exit(128 + number);
+        endProgram(128 + number);
         return;
     }
     m_keepRunning = false;
+    armDeadline(script::StoppedEarly);
     for (const auto &runner : m_runners)
         runner->stop(number == SIGINT ? QStringLiteral("interrupted (SIGINT)") : QStringLiteral("terminated (SIGTERM)"));
+}
+
+void ScriptRuns::endProgram(int status)
+{
+    armDeadline(status);
+    Q_EMIT ending();
+    QCoreApplication::exit(status);
+}
+
+void ScriptRuns::armDeadline(int status)
+{
+    m_deadlineStatus = status;
+    lastResortStatus = status;
+    if (m_deadline.isActive())
+        return;
+    m_deadline.start(EventLoopGrace);
+    std::thread([] {
+        std::this_thread::sleep_for(LastResort);
+        endNow(lastResortStatus);
+    }).detach();
 }

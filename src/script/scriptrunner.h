@@ -41,8 +41,13 @@ public:
     // given first is the one reported.
     void stop(const QString &why);
     [[nodiscard]] bool running() const { return m_thread != nullptr; }
+    // A warning the program raised by itself (a recording or a capture that stopped): it goes into the report
+    // with the test under way.
+    void warn(const QString &text);
 
 Q_SIGNALS:
+    // stop() was called: the run ends within a second.
+    void stopping();
     void finished(int exitStatus);
 
 private:
