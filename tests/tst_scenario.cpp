@@ -31,6 +31,7 @@ private Q_SLOTS:
     void handlersAnswer();
     void silenceEndsOnTime();
     void stateAfterEachRequest();
+    void handlerSeesARequestBeforeExpectRequestReturnsIt();
     void misbehavingScenarioLeavesThePendantAnswering_data();
     void misbehavingScenarioLeavesThePendantAnswering();
 
@@ -238,6 +239,26 @@ test('state', function () {
     QVERIFY(finished.wait(10000));
     QCOMPARE(finished.first().first().toInt(), int(script::AllPassed));
     QCOMPARE(QImage(png).pixel(50, 20), QColor(Qt::red).rgb());
+}
+
+void TestScenario::handlerSeesARequestBeforeExpectRequestReturnsIt()
+{
+    QSignalSpy finished(&play(QStringLiteral(R"(
+var seen = 0;
+pendant.on('*', function () { ++seen; });
+test('order', function () {
+    for (var k = 1; k <= 30; ++k) {
+        pendant.expectRequest('GetKeyState', 5000);
+        check(seen === k, 'request ' + k + ' returned before its handler ran');
+    }
+});
+)")),
+                             &script::ScriptRunner::finished);
+    QTRY_VERIFY(m_host->decides(tavlox::RequestKind::GetKeyState));
+    for (int k = 0; k < 30; ++k)
+        QCOMPARE(execute(QStringLiteral("GetKeyState"), Value::missing()), QStringLiteral("ok"));
+    QVERIFY(!finished.isEmpty() || finished.wait(10000));
+    QCOMPARE(finished.first().first().toInt(), int(script::AllPassed));
 }
 
 void TestScenario::misbehavingScenarioLeavesThePendantAnswering_data()

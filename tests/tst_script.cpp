@@ -1,6 +1,7 @@
 // Scripts through the real window: each object a script sees, what a scripted press sends, and how errors and
 // stops are reported (result lines, JUnit report, exit status).
 #include "console/frmMain.h"
+#include "controls/warningbox.h"
 #include "pendant/pendantdevice.h"
 #include "recordingprovider.h"
 #include "consolescript/consolehosts.h"
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void errorsAreReported();
     void scriptedPressSendsWhatAClickSends();
     void endlessLoopStopsAtItsTimeOut();
+    void warningRaisedByTheProgramTakesNoInput();
 
 private:
     std::unique_ptr<pendant::PendantDevice> m_device;
@@ -287,6 +289,18 @@ void TestScript::endlessLoopStopsAtItsTimeOut()
     QCOMPARE(report.tests, QStringList{"loop: the time-out of 1 s was reached"});
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     click(m_window.get(), QStringLiteral("cmdEng(0)")); // the console is left as after any handler
+    QVERIFY(m_window->controller());
+}
+
+// A recording that stops raises its warning over the console; the script's next calls still act on the console.
+void TestScript::warningRaisedByTheProgramTakesNoInput()
+{
+    controls::openWarning(m_window.get(), QStringLiteral("Record to File"), QStringLiteral("Recording stopped."),
+                          QStringLiteral("recordFailed"), true);
+    QTRY_VERIFY(QApplication::activeModalWidget());
+    const Report report = run(*m_window, QStringLiteral("test('w', function () { check(window.title() === 'Omnivar Zandorex', window.title()); "
+                                                        "window.press('Open'); });"));
+    QCOMPARE(report.tests, QStringList{"w"});
     QVERIFY(m_window->controller());
 }
 

@@ -5,10 +5,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <csignal>
 
 using namespace testing;
 
@@ -57,8 +59,14 @@ private Q_SLOTS:
     void examplePairsPass_data();
     void examplePairsPass();
     void scenarioWhoseRequestNeverComesFailsOnTime();
+    void everyEndEndsTheProgramPromptly_data();
+    void everyEndEndsTheProgramPromptly();
+    void pendantEndsOnSignals_data();
+    void pendantEndsOnSignals();
+    void unwritableReportEndsBeforeTheRun();
 
 private:
+    QString writeScript(const QString &name, const QByteArray &source);
     // Starts the console headless on the script; the pendant is on m_pendantPort.
     void startConsole(const QString &script, const QStringList &more = {}, const QStringList &environment = {});
 
@@ -73,8 +81,9 @@ void TestScriptedRuns::init()
 {
     m_consolePort = freeUdpPort();
     // The pairs start a pendant of their own, with its scenario.
-    if (QByteArray(QTest::currentTestFunction()) != "examplePairsPass" &&
-        QByteArray(QTest::currentTestFunction()) != "scenarioWhoseRequestNeverComesFailsOnTime") {
+    const QByteArray function = QTest::currentTestFunction();
+    if (function != "examplePairsPass" && function != "scenarioWhoseRequestNeverComesFailsOnTime" &&
+        function != "everyEndEndsTheProgramPromptly" && function != "pendantEndsOnSignals") {
         m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort);
         QVERIFY(m_pendantPort != 0);
     }
@@ -213,6 +222,129 @@ void TestScriptedRuns::scenarioWhoseRequestNeverComesFailsOnTime()
     QCOMPARE(m_pendant.exitCode(), 1);
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(m_pendant.readAllStandardOutput().contains("FAIL a beep: pendant.expectRequest(\"Beep\"): none came within 500 ms"));
+}
+
+QString TestScriptedRuns::writeScript(const QString &name, const QByteArray &source)
+{
+    const QString path = m_folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
+        qWarning() << "cannot write" << path;
+    return path;
+}
+
+namespace {
+constexpr char OpenAndRepeat[] = R"(
+test("open", function () {
+    window.tab("UDP");
+    window.set("Dest IP", "127.0.0.1");
+    window.set("Dest Port", env("PENDANT_PORT"));
+    window.set("Src IP", "127.0.0.1");
+    window.set("Src Port", env("CONSOLE_PORT"));
+    window.press("Open");
+});
+test("repeat", function () { window.check("Infinite"); window.press("Beep"); sleep(Number(env("SLEEP_MS"))); });
+)";
+} // namespace
+
+// However the program is ended, and whatever runs then (a repetition whose command waits for a pendant that does
+// not answer, a modal dialog), it ends within about a second with the documented status, the record on a whole
+// line and nothing sent after.
+void TestScriptedRuns::everyEndEndsTheProgramPromptly_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("sleepMs");
+    QTest::addColumn<int>("signal"); // 0: none; the end comes by itself
+    QTest::addColumn<QByteArray>("cue"); // the output after which the signal goes, or the clock starts
+    QTest::addColumn<int>("status");
+    QTest::newRow("the script ends while Infinite repeats") << QByteArray(OpenAndRepeat) << QStringList() << 300 << 0 << QByteArray("passed,") << 0;
+    QTest::newRow("--timeout while Infinite repeats")
+        << QByteArray(OpenAndRepeat) << QStringList{"--timeout", "3"} << 600000 << 0 << QByteArray("stopped") << 3;
+    QTest::newRow("SIGINT while a script waits and Infinite repeats")
+        << QByteArray(OpenAndRepeat) << QStringList() << 600000 << SIGINT << QByteArray("ok open") << 3;
+    QTest::newRow("SIGTERM while Infinite repeats after the script")
+        << QByteArray(OpenAndRepeat) << QStringList{"--keep-running"} << 0 << SIGTERM << QByteArray("passed,") << 128 + SIGTERM;
+    QTest::newRow("SIGTERM while a modal dialog is up")
+        << QByteArray("test('dialog', function () { window.press('KeyConfig'); print('up', window.title()); sleep(600000); });") << QStringList() << 0
+        << SIGTERM << QByteArray("up") << 3;
+}
+
+void TestScriptedRuns::everyEndEndsTheProgramPromptly()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QStringList, options);
+    QFETCH(int, sleepMs);
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    QFETCH(QByteArray, cue);
+    // The pendant takes Beep and never answers it: each repeated command waits out its time-out.
+    const QString silentBeeps = writeScript(QStringLiteral("silent.js"),
+                                            "pendant.on('Beep', function () { return {ignore: true}; });\nsleep(600000);\n");
+    m_pendantPort = startUdpPendant(m_pendant, 0, m_consolePort, {QStringLiteral("--script"), silentBeeps, QStringLiteral("--timeout"), QStringLiteral("900")});
+    QVERIFY(m_pendantPort != 0);
+    const QString record = m_folder.filePath(QStringLiteral("record.log"));
+    startConsole(writeScript(QStringLiteral("ends.js"), script),
+                 options + QStringList{QStringLiteral("--record"), record, QStringLiteral("--record-timestamps")},
+                 {QStringLiteral("SLEEP_MS=%1").arg(sleepMs)});
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += m_console.readAllStandardOutput() + m_console.readAllStandardError()).contains(cue), 20000);
+    QElapsedTimer clock;
+    clock.start();
+    if (signal != 0) {
+        QTest::qWait(500); // the repetition, or the dialog, is under way
+        clock.start();
+        ::kill(pid_t(m_console.processId()), signal);
+    }
+    QVERIFY(m_console.waitForFinished(10000));
+    // Within the second the program allows itself, and some slack for a busy machine.
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(m_console.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_console.exitCode(), status);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray recorded = file.readAll();
+    QVERIFY(recorded.isEmpty() || recorded.endsWith('\n'));
+    QTest::qWait(300);
+    QCOMPARE(QFileInfo(record).size(), recorded.size()); // nothing written after the end
+}
+
+// The pendant ends on a signal as the console does: 3 with a scenario under way, 128 + the signal without.
+void TestScriptedRuns::pendantEndsOnSignals_data()
+{
+    QTest::addColumn<bool>("scenario");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::newRow("SIGTERM during a scenario") << true << SIGTERM << 3;
+    QTest::newRow("SIGINT without one") << false << SIGINT << 128 + SIGINT;
+    QTest::newRow("SIGTERM without one") << false << SIGTERM << 128 + SIGTERM;
+}
+
+void TestScriptedRuns::pendantEndsOnSignals()
+{
+    QFETCH(bool, scenario);
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    QStringList more;
+    if (scenario)
+        more << QStringLiteral("--script") << writeScript(QStringLiteral("waits.js"), "test('wait', function () { sleep(600000); });\n");
+    QVERIFY(startUdpPendant(m_pendant, 0, m_consolePort, more) != 0);
+    ::kill(pid_t(m_pendant.processId()), signal);
+    QVERIFY(m_pendant.waitForFinished(5000));
+    QCOMPARE(m_pendant.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_pendant.exitCode(), status);
+}
+
+// A report that cannot be written is found before the first statement, not after a night's run.
+void TestScriptedRuns::unwritableReportEndsBeforeTheRun()
+{
+    const QString script = writeScript(QStringLiteral("first.js"), "print('ran');\n");
+    m_console.start(QStringLiteral(ZANDOREX), {QStringLiteral("--headless"), QStringLiteral("--script"), script, QStringLiteral("--junit"),
+                                               m_folder.filePath(QStringLiteral("missing/report.xml"))});
+    QVERIFY(m_console.waitForFinished(10000));
+    QCOMPARE(m_console.exitCode(), 2);
+    QVERIFY(!m_console.readAllStandardOutput().contains("ran"));
+    QVERIFY(m_console.readAllStandardError().contains("cannot write the JUnit report"));
 }
 
 QTEST_GUILESS_MAIN(TestScriptedRuns)
