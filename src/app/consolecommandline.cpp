@@ -33,7 +33,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
         QStringLiteral("FILE"));
     const QCommandLineOption recordTimestamps(
         QStringLiteral("record-timestamps"),
-        QStringLiteral("Put a time stamp (ISO 8601 local time with milliseconds, then a tab) before each recorded line."));
+        QStringLiteral("Put a time stamp (ISO 8601 local time with milliseconds and the UTC offset, then a tab) before each recorded line."));
     const QCommandLineOption recordMaxMb(
         QStringLiteral("record-max-mb"),
         QStringLiteral("When the record file would pass N MiB, it becomes FILE.1 (FILE.1 becomes FILE.2, …) and a new one starts."),
