@@ -89,13 +89,19 @@ QByteArray TestEventLog::savedBytes(const QString &path)
 void TestEventLog::linesRoundTripThroughCopyAndSave_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::newRow("Japanese and a tab") << QStringLiteral("LCD : 日本語のテキスト\t");
-    QTest::newRow("empty") << QString();
+    QTest::addColumn<QByteArray>("inFile"); // as a saved log and a record hold it: one file line per log line
+    QTest::newRow("Japanese and a tab") << QStringLiteral("LCD : 日本語のテキスト\t") << QByteArray("LCD : 日本語のテキスト\t");
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("line breaks inside") << QStringLiteral("LCD : first half\nsecond half\r\nthird")
+                                        << QByteArray("LCD : first half\\nsecond half\\r\\nthird");
 }
 
 void TestEventLog::linesRoundTripThroughCopyAndSave()
 {
     QFETCH(QString, line);
+    QFETCH(QByteArray, inFile);
+    const QString record = m_dir->filePath(QStringLiteral("record.txt"));
+    QCOMPARE(log().startRecording(record, eventlog::RecordOptions{}), QString());
     m_window->AddLog(1, QStringLiteral("before"));
     m_window->AddLog(1, line);
     m_window->AddLog(1, QStringLiteral("after"));
@@ -108,7 +114,12 @@ void TestEventLog::linesRoundTripThroughCopyAndSave()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before\n") + line + QStringLiteral("\nafter"));
 
     const QString path = m_dir->filePath(QStringLiteral("log.txt"));
-    QCOMPARE(savedBytes(path), QByteArray("before\n") + line.toUtf8() + QByteArray("\nafter\n"));
+    const QByteArray expected = QByteArray("before\n") + inFile + QByteArray("\nafter\n");
+    QCOMPARE(savedBytes(path), expected);
+    log().stopRecording();
+    QFile recorded(record);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(recorded.readAll(), expected);
 }
 
 void TestEventLog::copiesTheSelectedLinesInLogOrder()

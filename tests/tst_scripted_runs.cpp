@@ -5,7 +5,10 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +67,8 @@ private Q_SLOTS:
     void pendantEndsOnSignals_data();
     void pendantEndsOnSignals();
     void unwritableReportEndsBeforeTheRun();
+    void killedRecordingEndsOnAWholeLine_data();
+    void killedRecordingEndsOnAWholeLine();
 
 private:
     QString writeScript(const QString &name, const QByteArray &source);
@@ -345,6 +350,72 @@ void TestScriptedRuns::unwritableReportEndsBeforeTheRun()
     QCOMPARE(m_console.exitCode(), 2);
     QVERIFY(!m_console.readAllStandardOutput().contains("ran"));
     QVERIFY(m_console.readAllStandardError().contains("cannot write the JUnit report"));
+}
+
+// The built-in pendant reports LCD texts as fast as it can while the console records them; the console is killed
+// at a random point. Whatever it had written is the log's lines from the first on, each whole, in every file.
+void TestScriptedRuns::killedRecordingEndsOnAWholeLine_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("plain") << QStringList();
+    QTest::newRow("time-stamped") << QStringList{"--record-timestamps"};
+    QTest::newRow("across a rotation") << QStringList{"--record-timestamps", "--record-max-mb", "1", "--record-keep", "100"};
+}
+
+void TestScriptedRuns::killedRecordingEndsOnAWholeLine()
+{
+    QFETCH(QStringList, options);
+    const QString console = writeScript(QStringLiteral("open.js"), "window.press('Open');\nsleep(600000);\n");
+    const QString burst = writeScript(QStringLiteral("burst.js"),
+                                      "sleep(200);\nfor (var k = 0; ; ++k) pendant.lcdText('burst ' + k + ' ' + 'x'.repeat(k % 97));\n");
+    static const QRegularExpression stamp(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}[+-]\\d\\d:\\d\\d\\t"));
+    static const QRegularExpression burstLine(QStringLiteral("^LCD : burst (\\d+) (x*)$"));
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        QTemporaryDir folder;
+        const QString record = folder.filePath(QStringLiteral("b.log"));
+        QProcess process;
+        process.start(QStringLiteral(ZANDOREX), QStringList{QStringLiteral("--headless"), QStringLiteral("--simulated-pendant"),
+                                                             QStringLiteral("--script"), console, QStringLiteral("--pendant-script"), burst,
+                                                             QStringLiteral("--record"), record} +
+                                                     options);
+        QVERIFY(process.waitForStarted(10000));
+        // Once the burst is under way, a random point of it.
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(folder.path()).entryList({QStringLiteral("b.log*")}, QDir::Files).size() > 1 ||
+                                     QFileInfo(record).size() > 50'000,
+                                 20000);
+        QTest::qWait(QRandomGenerator::global()->bounded(1000));
+        process.kill();
+        QVERIFY(process.waitForFinished(5000));
+        // Oldest first: b.log.N, …, b.log.1, b.log.
+        QStringList files = QDir(folder.path()).entryList({QStringLiteral("b.log*")}, QDir::Files);
+        std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+            return a.section(QLatin1Char('.'), 2).toInt() > b.section(QLatin1Char('.'), 2).toInt();
+        });
+        QVERIFY(!files.isEmpty());
+        int next = 0;
+        for (const QString &name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(bytes.isEmpty() || bytes.endsWith('\n'), qPrintable(name + QStringLiteral(" ends in half a line: ") + bytes.right(60)));
+            for (const QByteArray &raw : bytes.split('\n')) {
+                QString line = QString::fromUtf8(raw);
+                if (line.isEmpty())
+                    continue;
+                if (options.contains(QStringLiteral("--record-timestamps"))) {
+                    QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
+                    line.remove(stamp);
+                }
+                const QRegularExpressionMatch match = burstLine.match(line);
+                if (!match.hasMatch())
+                    continue; // the lines Open logs
+                QCOMPARE(match.captured(1).toInt(), next);
+                QCOMPARE(match.captured(2).size(), next % 97);
+                ++next;
+            }
+        }
+        QVERIFY2(next > 100, qPrintable(QString::number(next))); // the burst was under way
+    }
 }
 
 QTEST_GUILESS_MAIN(TestScriptedRuns)

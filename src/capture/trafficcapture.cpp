@@ -177,6 +177,7 @@ void TrafficCapture::write(Output &output, QByteArrayView header, QByteArrayView
     packet.resize(record.caplen);
     std::memcpy(packet.data(), header.data(), size_t(header.size()));
     std::memcpy(packet.data() + header.size(), bytes.data(), size_t(kept));
+    (void)output.file.makeRoom(PcapRecordHeaderBytes + record.caplen); // a packet is far smaller than the buffer
     pcap_dump(reinterpret_cast<u_char *>(output.dumper), &record, reinterpret_cast<const u_char *>(packet.constData()));
     ++output.packets;
     output.file.wrote(PcapRecordHeaderBytes + record.caplen);

@@ -1,5 +1,7 @@
 #include "logrecorder.h"
 
+#include "eventlog/fileline.h"
+
 #include <QFile>
 #include <cstdio>
 
@@ -24,15 +26,21 @@ void LogRecorder::stop()
 }
 
 // Straight into the stream's buffer, unlocked: only this thread writes to it, and this runs for every log line.
-void LogRecorder::record(QByteArrayView line)
+void LogRecorder::record(QByteArrayView logLine)
 {
     if (!m_file.isOpen())
         return;
+    thread_local QByteArray escaped;
+    const QByteArrayView line = asFileLine(logLine, escaped);
     const QByteArrayView stamped = m_options.timestamps ? stamp() : QByteArrayView();
     const qsizetype bytes = stamped.size() + line.size() + 1;
     // A line is never split across files: one longer than the limit has a file of its own.
     if (m_options.maxBytes > 0 && m_file.size() > 0 && m_file.size() + bytes > m_options.maxBytes && !rotate())
         return;
+    if (!m_file.makeRoom(bytes)) {
+        m_file.writeWhole(stamped.toByteArray() + line.toByteArray() + '\n');
+        return;
+    }
     FILE *out = m_file.stream();
     fwrite_unlocked(stamped.data(), 1, size_t(stamped.size()), out);
     fwrite_unlocked(line.data(), 1, size_t(line.size()), out);

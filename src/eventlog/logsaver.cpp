@@ -1,6 +1,7 @@
 #include "logsaver.h"
 
 #include "controls/warningbox.h"
+#include "eventlog/fileline.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,6 +52,7 @@ void LogSaver::writeSlice()
     slice.start();
     QByteArray buffer;
     buffer.reserve(BufferBytes + 4096);
+    QByteArray escaped;
     auto flush = [this, &buffer] {
         if (buffer.isEmpty() || m_file.write(buffer) == buffer.size()) {
             buffer.clear();
@@ -64,7 +66,7 @@ void LogSaver::writeSlice()
     while (m_next < m_total && slice.nsecsElapsed() < SliceNs) {
         const qsizetype stop = std::min(m_total, m_next + 256);
         for (; m_next < stop; ++m_next) {
-            buffer.append(m_store.utf8(m_next));
+            buffer.append(asFileLine(m_store.utf8(m_next), escaped));
             buffer.append('\n');
         }
         if (buffer.size() >= BufferBytes && !flush())

@@ -11,10 +11,10 @@
 namespace growingfile {
 
 namespace {
-// Records are flushed once this much waits, so that the C library never has to write half of one by itself: its
-// buffer is larger than that and the largest record together.
+// Records are flushed once this much waits; before the buffer would overflow they are flushed too, so that the C
+// library never writes a part of a record by itself and only whole records reach the file.
 constexpr qsizetype FlushBytes = 256 * 1024;
-constexpr size_t StreamBuffer = 1024 * 1024;
+constexpr qsizetype StreamBuffer = 1024 * 1024;
 
 QString systemReason(int error)
 {
@@ -43,12 +43,41 @@ QString GrowingFile::open(const QString &path, bool replace)
     m_file = std::fopen(QFile::encodeName(path).constData(), replace ? "wbe" : "abe");
     if (!m_file)
         return systemReason(errno);
-    std::setvbuf(m_file, nullptr, _IOFBF, StreamBuffer);
+    // A buffer of our own: given none, the C library ignores the size and writes every 4 KiB, cutting records.
+    m_buffer = std::make_unique<char[]>(size_t(StreamBuffer));
+    std::setvbuf(m_file, m_buffer.get(), _IOFBF, size_t(StreamBuffer));
     struct stat status = {};
     m_path = path;
     m_whole = m_size = ::fstat(fileno(m_file), &status) == 0 ? qint64(status.st_size) : 0;
     m_closer = [](FILE *file) { std::fclose(file); };
     return {};
+}
+
+bool GrowingFile::makeRoom(qsizetype bytes)
+{
+    if (m_file && m_size - m_whole + bytes > StreamBuffer)
+        flush();
+    return bytes <= StreamBuffer;
+}
+
+void GrowingFile::writeWhole(QByteArrayView record)
+{
+    flush();
+    if (!m_file)
+        return;
+    for (qsizetype done = 0; done < record.size();) {
+        const ssize_t written = ::write(fileno(m_file), record.data() + done, size_t(record.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) { // cut back to before the record
+            fail(systemReason(written < 0 ? errno : ENOSPC));
+            return;
+        }
+        done += written;
+    }
+    std::fseek(m_file, 0, SEEK_END); // the stream goes on after what went past it
+    m_size += record.size();
+    m_whole = m_size;
 }
 
 void GrowingFile::wrote(qsizetype bytes)
@@ -98,6 +127,7 @@ void GrowingFile::close()
         return;
     m_flushTimer.stop();
     m_closer(std::exchange(m_file, nullptr));
+    m_buffer.reset();
 }
 
 void GrowingFile::fail(const QString &reason)
@@ -116,6 +146,7 @@ void GrowingFile::fail(const QString &reason)
     (void)!::ftruncate(fileno(file), cut);
     m_recordEnds.clear();
     m_closer(file);
+    m_buffer.reset();
     Q_EMIT failed(reason);
 }
 

@@ -3,11 +3,13 @@
 // library's buffer and reach the file at least every 250 ms and when it closes, so a crash loses at most that.
 // The first failure (disk full, a file-size limit, the file removed) closes it, cut back to the end of the last
 // record that reached it whole, and is reported once.
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace growingfile {
@@ -30,6 +32,12 @@ public:
     // For a library that owns the stream once it has written to it: how to close it (fclose by default).
     void setCloser(std::function<void(FILE *)> closer) { m_closer = std::move(closer); }
 
+    // Before a record of that many bytes goes to the stream: makes room for it in the stream's buffer, so that the
+    // C library never writes a part of it by itself. False when it is larger than the buffer: write it with
+    // writeWhole() instead.
+    bool makeRoom(qsizetype bytes);
+    // A record too large for the buffer, written to the file on its own.
+    void writeWhole(QByteArrayView record);
     // After a whole record of that many bytes went to the stream: notices a failure at once and makes sure the
     // record reaches the file soon.
     void wrote(qsizetype bytes);
@@ -53,6 +61,7 @@ private:
     std::vector<qint64> m_recordEnds; // since the last flush: where a failed write may be cut back to
     QTimer m_flushTimer;
     std::function<void(FILE *)> m_closer;
+    std::unique_ptr<char[]> m_buffer; // the stream's: the C library keeps its own small one if handed none
 };
 
 } // namespace growingfile
