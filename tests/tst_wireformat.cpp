@@ -1,5 +1,6 @@
 // The wire format both ends share: every message round-trips, and whatever is not a message is dropped.
 #include "protocol/framing.h"
+#include "wire/recentanswers.h"
 
 #include <QTest>
 
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void frameCheckIsX25();
     void framesSurviveNoise_data();
     void framesSurviveNoise();
+    void answersAreRememberedForTheLast64_data();
+    void answersAreRememberedForTheLast64();
 };
 
 void TestWireFormat::roundTrip_data()
@@ -105,8 +108,8 @@ void TestWireFormat::droppedDatagrams_data()
                                       << DropReason::PayloadTooLong;
     QTest::newRow("text not UTF-8") << header(1, 2, 1, 6).append(QByteArray("\x00\x00\x00\x02\xC3\x28", 6))
                                     << DropReason::NotUtf8;
-    QTest::newRow("six drawing parameters")
-        << header(1, 1, 1, 9).append(QByteArray("\x06\x00\x00\x01\x00\x00\x00\x20\x06", 9)) << DropReason::TooManyParameters;
+    QTest::newRow("six drawing parameters announced, none there: it ends early, first")
+        << header(1, 1, 1, 9).append(QByteArray("\x06\x00\x00\x01\x00\x00\x00\x20\x06", 9)) << DropReason::PayloadEndsEarly;
 }
 
 void TestWireFormat::droppedDatagrams()
@@ -172,6 +175,36 @@ void TestWireFormat::framesSurviveNoise()
         QCOMPARE(seen, messages);
         QCOMPARE(dropped, drops);
     }
+}
+
+// A request answered, then others answered (done or refused), then the first again: within the last 64 answers it
+// gets its reply again; past them it is a new request.
+void TestWireFormat::answersAreRememberedForTheLast64_data()
+{
+    QTest::addColumn<int>("between");
+    QTest::addColumn<bool>("answeredAgain");
+    QTest::newRow("at once") << 0 << true;
+    QTest::newRow("after 63 others") << 63 << true;
+    QTest::newRow("after 64 others") << 64 << false;
+}
+
+void TestWireFormat::answersAreRememberedForTheLast64()
+{
+    QFETCH(int, between);
+    QFETCH(bool, answeredAgain);
+    tavlox::RecentAnswers answers;
+    answers.taken(100);
+    QVERIFY(answers.underWay(100));
+    answers.answered({100, false, QStringLiteral("Beep milliseconds: -5 is outside 0–60000"), {}});
+    QVERIFY(!answers.underWay(100));
+    for (int k = 1; k <= between; ++k) {
+        answers.taken(quint32(100 + k));
+        answers.answered({quint32(100 + k), k % 2 == 0, k % 2 == 0 ? QString() : QStringLiteral("refused"), {}});
+    }
+    const tavlox::Reply *again = answers.answerTo(100);
+    QCOMPARE(again != nullptr, answeredAgain);
+    if (again)
+        QCOMPARE(again->error, QStringLiteral("Beep milliseconds: -5 is outside 0–60000"));
 }
 
 QTEST_GUILESS_MAIN(TestWireFormat)

@@ -179,12 +179,11 @@ local Cursor = {}
 Cursor.__index = Cursor
 
 local function cursor(tvb, at, finish, tree)
-    return setmetatable({ tvb = tvb, at = at, finish = finish, tree = tree, problem = nil }, Cursor)
+    return setmetatable({ tvb = tvb, at = at, finish = finish, tree = tree }, Cursor)
 end
 
 function Cursor:has(bytes)
     if self.at + bytes > self.finish then
-        self.problem = self.problem or "ends_early"
         return false
     end
     return true
@@ -212,11 +211,12 @@ function Cursor:text(field, tree)
     local raw = range and range:raw() or ""
     self.at = self.at + size
     if not isUtf8(raw) then
-        self.problem = "not_utf8"
+        -- Read on: a fault further on may come first in the order of the checks.
+        self.notUtf8 = true
         if range then
             (tree or self.tree):add(field, range, "(not UTF-8)")
         end
-        return nil
+        return raw
     end
     if range then
         (tree or self.tree):add_packet_field(field, range, ENC_UTF_8)
@@ -356,12 +356,8 @@ local function joined(numbers)
 end
 
 local function readRequest(c, id, tree)
-    local kind = c:take(f.request_kind, 1, false)
+    local kind = c:take(f.request_kind, 1, false) -- in its table: decodeMessage checked it
     if kind == nil then
-        return nil
-    end
-    if kind >= RequestKindCount then
-        c.problem = "unknown_kind"
         return nil
     end
     local message = { type = 1, id = id, kind = kind }
@@ -385,8 +381,7 @@ local function readRequest(c, id, tree)
         end
         itemTree:append_text(": code " .. code)
         if count > MaxParameters then
-            c.problem = "too_many_parameters"
-            return nil
+            c.tooManyParameters = true -- read on: the payload may also end early, which comes first
         end
         for _ = 1, count do
             if c:text(f.item_parameter, itemTree) == nil then
@@ -411,8 +406,7 @@ local function readReply(c, id, tree)
         return nil
     end
     if ok > 1 then
-        c.problem = "bad_ok"
-        return nil
+        c.badOk = true
     end
     local message = { type = 2, id = id, ok = ok == 1 }
     message.numbers, message.numberItems = readNumbers(c, f.reply_count, f.reply_number, nil, tree)
@@ -434,12 +428,8 @@ local function readReply(c, id, tree)
 end
 
 local function readInput(c, id, tree)
-    local kind = c:take(f.input_kind, 1, false)
+    local kind = c:take(f.input_kind, 1, false) -- in its table: decodeMessage checked it
     if kind == nil then
-        return nil
-    end
-    if kind >= InputKindCount then
-        c.problem = "unknown_kind"
         return nil
     end
     local message = { type = 3, id = id, kind = kind }
@@ -486,6 +476,13 @@ local function decodeMessage(tvb, tree)
     if type < 1 or type > 3 then
         return nil, "unknown_kind"
     end
+    -- A request's or an input's kind is checked with the type, before the length field.
+    if size > HeaderBytes and tvb:len() > HeaderBytes then
+        local kind = tvb(HeaderBytes, 1):uint()
+        if (type == 1 and kind >= RequestKindCount) or (type == 3 and kind >= InputKindCount) then
+            return nil, "unknown_kind"
+        end
+    end
     if tvb(8, 2):uint() ~= size - HeaderBytes then
         return nil, "length_mismatch"
     end
@@ -499,11 +496,21 @@ local function decodeMessage(tvb, tree)
     else
         message = readInput(c, id, tree)
     end
+    -- The payload's faults in the documented order, not in the order of their bytes.
     if message == nil then
-        return nil, c.problem or "ends_early"
+        return nil, "ends_early"
     end
     if c.at ~= size then
         return nil, "too_long"
+    end
+    if c.tooManyParameters then
+        return nil, "too_many_parameters"
+    end
+    if c.notUtf8 then
+        return nil, "not_utf8"
+    end
+    if c.badOk then
+        return nil, "bad_ok"
     end
     return message
 end

@@ -42,8 +42,11 @@ class Reader
 {
 public:
     explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
-    // Why reading failed: the payload ended early, unless a text was not UTF-8 or the reader of a kind said more.
-    DropReason problem = DropReason::PayloadEndsEarly;
+    // Faults that do not stop the reading: the whole payload is read first, so that its faults are reported in
+    // the documented order whatever their order in the bytes.
+    bool notUtf8 = false;
+    bool tooManyParameters = false;
+    bool badOk = false;
     bool u8(int &value)
     {
         if (m_at + 1 > m_bytes.size())
@@ -93,8 +96,8 @@ public:
         text = utf8(m_bytes.sliced(m_at, size));
         m_at += size;
         if (utf8.hasError())
-            problem = DropReason::NotUtf8;
-        return !utf8.hasError();
+            notUtf8 = true;
+        return true;
     }
     [[nodiscard]] bool atEnd() const { return m_at == m_bytes.size(); }
 

@@ -17,7 +17,7 @@ bool writeNumbers(Writer &out, const QList<int> &numbers)
     return true;
 }
 
-// The reads below leave in.problem saying why, when they fail.
+// The reads below fail only when the payload ends early; other faults are noted in the reader.
 bool readNumbers(Reader &in, QList<int> &numbers)
 {
     int count = 0;
@@ -73,13 +73,9 @@ std::optional<Message> readRequest(Reader &in, quint32 id)
 {
     Request request;
     request.id = id;
-    int kind = 0;
+    int kind = 0; // in its table: decode() checked it
     if (!in.u8(kind))
         return std::nullopt;
-    if (kind >= RequestKindCount) {
-        in.problem = DropReason::UnknownType;
-        return std::nullopt;
-    }
     request.kind = static_cast<RequestKind>(kind);
     int items = 0;
     if (!readNumbers(in, request.numbers) || !in.u16(items))
@@ -89,10 +85,8 @@ std::optional<Message> readRequest(Reader &in, quint32 id)
         int count = 0;
         if (!in.i32(item.code) || !in.u8(count))
             return std::nullopt;
-        if (count > MaxParameters) {
-            in.problem = DropReason::TooManyParameters;
-            return std::nullopt;
-        }
+        if (count > MaxParameters)
+            in.tooManyParameters = true; // read on: the payload may also end early, which is reported first
         for (int k = 0; k < count; ++k) {
             QString parameter;
             if (!in.text(parameter))
@@ -111,10 +105,8 @@ std::optional<Message> readReply(Reader &in, quint32 id)
     int ok = 0;
     if (!in.u8(ok))
         return std::nullopt;
-    if (ok > 1) {
-        in.problem = DropReason::BadOk;
-        return std::nullopt;
-    }
+    if (ok > 1)
+        in.badOk = true;
     if (!readNumbers(in, reply.numbers) || !in.text(reply.error))
         return std::nullopt;
     reply.ok = ok == 1;
@@ -126,13 +118,9 @@ std::optional<Message> readInput(Reader &in, quint32 id)
     SequencedInput sequenced;
     sequenced.sequence = id;
     Input &input = sequenced.input;
-    int kind = 0;
+    int kind = 0; // in its table: decode() checked it
     if (!in.u8(kind))
         return std::nullopt;
-    if (kind >= InputKindCount) {
-        in.problem = DropReason::UnknownType;
-        return std::nullopt;
-    }
     input.kind = static_cast<InputKind>(kind);
     if (!in.u8(input.key) || !in.i16(input.x) || !in.i16(input.y) || !in.text(input.text))
         return std::nullopt;
@@ -205,6 +193,14 @@ Decoded decode(QByteArrayView bytes)
         result.reason = DropReason::UnknownType;
         return result;
     }
+    // A request's or an input's kind is part of "the kind" and checked with the type, before the length field.
+    if (bytes.size() > HeaderBytes) {
+        const int kind = static_cast<quint8>(bytes[HeaderBytes]);
+        if ((type == int(MessageType::Request) && kind >= RequestKindCount) || (type == int(MessageType::Input) && kind >= InputKindCount)) {
+            result.reason = DropReason::UnknownType;
+            return result;
+        }
+    }
     if (length != bytes.size() - HeaderBytes) {
         result.reason = DropReason::LengthMismatch;
         return result;
@@ -222,10 +218,17 @@ Decoded decode(QByteArrayView bytes)
         message = readInput(payload, id);
         break;
     }
+    // The payload's faults in the documented order, not in the order of their bytes.
     if (!message)
-        result.reason = payload.problem;
+        result.reason = DropReason::PayloadEndsEarly;
     else if (!payload.atEnd())
         result.reason = DropReason::PayloadTooLong;
+    else if (payload.tooManyParameters)
+        result.reason = DropReason::TooManyParameters;
+    else if (payload.notUtf8)
+        result.reason = DropReason::NotUtf8;
+    else if (payload.badOk)
+        result.reason = DropReason::BadOk;
     else
         result.message = std::move(message);
     return result;

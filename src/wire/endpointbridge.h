@@ -1,6 +1,6 @@
 #pragma once
 #include "protocol/protocol.h"
-#include "wire/recentids.h"
+#include "wire/recentanswers.h"
 #include "wire/wirechannel.h"
 
 namespace tavlox {
@@ -17,7 +17,7 @@ private:
 
     WireChannel &m_channel;
     PendantEndpoint &m_endpoint;
-    RecentIds m_requests;
+    RecentAnswers m_answers;
     quint32 m_nextSequence;
 };
 
