@@ -94,7 +94,7 @@ script::ScriptRunner &TestScenario::play(const QString &source, int timeoutSecon
     file.open(QIODevice::WriteOnly);
     file.write(source.toUtf8());
     file.close();
-    m_runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{path, QString(), timeoutSeconds});
+    m_runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{path, QString(), timeoutSeconds, {}});
     m_runner->addHost(std::shared_ptr<script::ScriptHost>(m_host.get(), [](script::ScriptHost *) {}));
     m_runner->start();
     return *m_runner;

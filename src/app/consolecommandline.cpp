@@ -1,6 +1,7 @@
 #include "consolecommandline.h"
 
 #include "app/capturecommandline.h"
+#include "app/controlcommandline.h"
 #include "app/programcommandline.h"
 #include "app/scriptcommandline.h"
 
@@ -10,7 +11,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test console for the Tavlox teach-pendant provider."));
-    const ProgramCommandLine program(parser, "zandorex", exitStatus, {QStringLiteral("v"), QStringLiteral("version")});
+    ProgramCommandLine program(parser, "zandorex", exitStatus, {QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption simulated(
         QStringLiteral("simulated-pendant"),
         QStringLiteral("Connect every Tavlox controller to the built-in simulated pendant, whatever its Port or UDP option "
@@ -26,6 +27,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     const QCommandLineOption keepRunning(QStringLiteral("keep-running"),
                                          QStringLiteral("Go on when the scripts have ended, for a person to take over."));
     const CaptureCommandLine capture;
+    const ControlCommandLine control(QStringLiteral("zandorex"));
     const QCommandLineOption record(
         QStringLiteral("record"),
         QStringLiteral("Record the log to this file from the start: every line as it enters the log (UTF-8); lines are added "
@@ -45,6 +47,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
                        recordMaxMb, recordKeep});
     script.addTo(parser);
     parser.addOptions({scenario.script, scenario.junit});
+    control.addTo(parser, program);
     if (!program.parse(argc, argv))
         return std::nullopt;
     ConsoleCommandLine line;
@@ -52,7 +55,8 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     line.headless = parser.isSet(headless);
     line.keepRunning = parser.isSet(keepRunning);
     QString problem;
-    if (!script.read(parser, line.script, &problem) || !scenario.read(parser, line.pendantScript, &problem))
+    if (!script.read(parser, line.script, &problem) || !scenario.read(parser, line.pendantScript, &problem) ||
+        !control.read(parser, line.control, &problem))
         return program.fail(problem);
     if (line.script.file.isEmpty() && line.pendantScript.file.isEmpty() && parser.isSet(script.timeout))
         return program.fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));

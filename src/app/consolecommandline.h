@@ -1,6 +1,7 @@
 #pragma once
 // zandorex's command line: what it asks for, read before any window system is touched, so that --help,
 // --version and a mistake are answered on any terminal.
+#include "app/controlcommandline.h"
 #include "eventlog/logrecorder.h"
 #include "script/scriptrunner.h"
 
@@ -16,6 +17,7 @@ struct ConsoleCommandLine
     QString capture;                     // empty: none
     QString record;                      // the log's file; empty: none
     eventlog::RecordOptions recordOptions;
+    ControlOptions control;
 };
 
 // The command line, or the exit status to end with at once (after --help, --version or a mistake, which it

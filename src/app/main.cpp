@@ -2,6 +2,7 @@
 #include "app/capturecommandline.h"
 #include "app/consolecommandline.h"
 #include "app/guiinputinjector.h"
+#include "app/programcommandline.h"
 #include "app/scriptruns.h"
 #include "cao/provider.h"
 #include "console/frmMain.h"
@@ -73,9 +74,15 @@ int main(int argc, char *argv[])
 
     // The scripts start once the window is up: when it has painted, or the built-in pendant has been made.
     std::unique_ptr<scenario::PendantHost> scenarioHost; // outlives the runs, which end before it goes
+    std::unique_ptr<control::ControlServer> control;     // so does the control socket, whose calls are a run
+    if (line->control.address && !(control = startControl(line->control, "zandorex")))
+        return ProgramCommandLine::BadArgument;
     ScriptRuns runs(line->keepRunning);
     if (!line->script.file.isEmpty())
         script::addConsoleHosts(runs.add(line->script), window, [&window] { return window.controller(); });
+    if (control)
+        script::addConsoleHosts(runs.addService([&control](script::ScriptContext &context) { control->service().serve(context); }),
+                                window, [&window] { return window.controller(); });
     if (!line->pendantScript.file.isEmpty()) {
         script::ScriptRunner &scenario = runs.add(line->pendantScript);
         scenario.ui().setGate(new script::EngineCallGate(&scenario)); // a person's clicks wait for the console too
@@ -97,10 +104,12 @@ int main(int argc, char *argv[])
             repeat->setChecked(false);
     });
     auto *log = window.findChild<eventlog::LogView *>(QStringLiteral("lstLog"));
-    QObject::connect(&runs, &ScriptRuns::endingNow, &window, [log, &traffic] {
+    QObject::connect(&runs, &ScriptRuns::endingNow, &window, [log, &traffic, &control] {
         log->stopRecording();
         if (traffic)
             traffic->flush();
+        if (control)
+            control->close();
     });
     QObject::connect(log, &eventlog::LogView::recordingFailed, &runs, &ScriptRuns::warn);
     if (traffic)

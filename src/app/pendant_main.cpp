@@ -1,6 +1,7 @@
 // zandorex-pendant: the simulated pendant as a program of its own, reached across UDP or a serial line.
 #include "app/capturecommandline.h"
 #include "app/pendantcommandline.h"
+#include "app/programcommandline.h"
 #include "app/scriptruns.h"
 #include "pendant/pendantdevice.h"
 #include "pendantwindow/pendantwindow.h"
@@ -52,12 +53,25 @@ int main(int argc, char *argv[])
         window = std::make_unique<pendant::PendantWindow>(device);
         window->show();
     }
-    // A scenario plays once the pendant listens; the program ends with it, or goes on with --keep-running.
+    // A scenario plays once the pendant listens; the program ends with it, or goes on with --keep-running. The
+    // control socket's calls are a run of their own, with a pendant object of their own.
     std::unique_ptr<scenario::PendantHost> scenarioHost;
+    std::unique_ptr<scenario::PendantHost> controlHost;
+    std::unique_ptr<control::ControlServer> control;
     ScriptRuns runs(line->keepRunning);
     if (!line->scenario.file.isEmpty()) {
         scenarioHost = std::make_unique<scenario::PendantHost>(device);
         runs.add(line->scenario).addHost(std::shared_ptr<script::ScriptHost>(scenarioHost.get(), [](script::ScriptHost *) {}));
+    }
+    if (line->control.address) {
+        if (scenarioHost) {
+            std::fprintf(stderr, "zandorex-pendant: --control and --script both decide the pendant's requests: give one\n");
+            return ProgramCommandLine::BadArgument;
+        }
+        controlHost = std::make_unique<scenario::PendantHost>(device);
+        control = std::make_unique<control::ControlServer>();
+    }
+    if (scenarioHost || control) {
         QApplication::setQuitOnLastWindowClosed(false);
         QObject::connect(&app, &QApplication::lastWindowClosed, &runs, &ScriptRuns::windowClosed);
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
@@ -70,5 +84,12 @@ int main(int argc, char *argv[])
     // Scripts wait for this line before they start the console.
     std::printf("zandorex-pendant: ready on %s\n", qPrintable(channel->describe()));
     std::fflush(stdout);
+    if (control) {
+        if (!(control = startControl(line->control, "zandorex-pendant")))
+            return ProgramCommandLine::BadArgument;
+        runs.addService([&control](script::ScriptContext &context) { control->service().serve(context); })
+            .addHost(std::shared_ptr<script::ScriptHost>(controlHost.get(), [](script::ScriptHost *) {}));
+        QObject::connect(&runs, &ScriptRuns::endingNow, control.get(), [&control] { control->close(); });
+    }
     return QApplication::exec();
 }

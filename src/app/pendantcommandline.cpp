@@ -1,6 +1,7 @@
 #include "pendantcommandline.h"
 
 #include "app/capturecommandline.h"
+#include "app/controlcommandline.h"
 #include "app/programcommandline.h"
 #include "app/scriptcommandline.h"
 
@@ -32,7 +33,7 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
         QStringLiteral("The simulated Tavlox teach pendant, reached by the console across UDP or a serial line.\n"
                        "UDP:    zandorex-pendant --udp 127.0.0.1:5006 --peer 127.0.0.1:5007\n"
                        "serial: zandorex-pendant --serial /dev/ttyUSB0"));
-    const ProgramCommandLine program(parser, "zandorex-pendant", exitStatus);
+    ProgramCommandLine program(parser, "zandorex-pendant", exitStatus);
     const QCommandLineOption udp(QStringLiteral("udp"),
                                  QStringLiteral("Listen for the console on this IPv4 address and UDP port (port 0: any "
                                                 "free port, printed at start)."),
@@ -50,8 +51,10 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
         QStringLiteral("Play this scenario (docs/scripting.md) once the pendant listens; the program ends with it: 0 all "
                        "tests passed, 1 a test failed, 2 a script error, 3 stopped (time-out, signal, closed window)."));
     const CaptureCommandLine capture;
+    const ControlCommandLine control(QStringLiteral("zandorex-pendant"));
     parser.addOptions({udp, peer, serial, headless, keepRunning, capture.capture});
     scenario.addTo(parser);
+    control.addTo(parser, program);
     if (!program.parse(argc, argv))
         return std::nullopt;
     if (parser.isSet(udp) == parser.isSet(serial))
@@ -72,7 +75,7 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     line.keepRunning = parser.isSet(keepRunning);
     line.capture = parser.value(capture.capture);
     QString problem;
-    if (!scenario.read(parser, line.scenario, &problem))
+    if (!scenario.read(parser, line.scenario, &problem) || !control.read(parser, line.control, &problem))
         return program.fail(problem);
     if (line.scenario.file.isEmpty() && (parser.isSet(scenario.timeout) || line.keepRunning))
         return program.fail(QStringLiteral("--timeout and --keep-running belong to --script"));

@@ -1,6 +1,7 @@
 #pragma once
 // zandorex-pendant's command line, read before any window system is touched, so that --help, --version and a
 // mistake are answered on any terminal.
+#include "app/controlcommandline.h"
 #include "script/scriptrunner.h"
 
 #include <QHostAddress>
@@ -15,6 +16,7 @@ struct PendantCommandLine
     bool keepRunning = false;
     script::ScriptOptions scenario;     // file empty: none
     QString capture;                    // empty: none
+    ControlOptions control;
 };
 
 // The exit status of its own; a scenario's statuses (0 to 3) are the script's; 2, a wrong argument, is

@@ -17,6 +17,10 @@ bool ProgramCommandLine::parse(int argc, char *argv[]) const
     QStringList arguments;
     for (int k = 0; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
+    for (const auto &[option, value] : m_defaults)
+        for (qsizetype k = 1; k < arguments.size(); ++k)
+            if (arguments[k] == QStringLiteral("--") + option && (k + 1 == arguments.size() || arguments[k + 1].startsWith(QLatin1Char('-'))))
+                arguments[k] += QLatin1Char('=') + value;
     if (!m_parser.parse(arguments)) {
         fail(m_parser.errorText());
         return false;
@@ -34,6 +38,11 @@ bool ProgramCommandLine::parse(int argc, char *argv[]) const
         return false;
     }
     return true;
+}
+
+void ProgramCommandLine::setDefaultValue(const QString &option, const QString &value)
+{
+    m_defaults.append({option, value});
 }
 
 std::nullopt_t ProgramCommandLine::fail(const QString &why) const

@@ -18,6 +18,8 @@ public:
     // Parses argv; false when the program ends here: a parse error or an argument that is no option (status 2,
     // said on standard error), or --help or --version printed (status 0).
     [[nodiscard]] bool parse(int argc, char *argv[]) const;
+    // A bare --OPTION (last, or followed by another option) takes this value, as if given.
+    void setDefaultValue(const QString &option, const QString &value);
     // "PROGRAM: WHY" on standard error and status 2; returns what the reader returns for no command line.
     std::nullopt_t fail(const QString &why) const;
 
@@ -27,4 +29,5 @@ private:
     int *m_exitStatus;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    QList<std::pair<QString, QString>> m_defaults;
 };

@@ -1,6 +1,7 @@
 #include "scriptruns.h"
 
 #include "script/results.h"
+#include "script/scriptcontext.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -58,9 +59,20 @@ script::ScriptRunner &ScriptRuns::add(const script::ScriptOptions &options)
     return runner;
 }
 
+script::ScriptRunner &ScriptRuns::addService(std::function<void(script::ScriptContext &context)> serve)
+{
+    script::ScriptOptions options;
+    options.serve = std::move(serve);
+    m_service = std::make_unique<script::ScriptRunner>(options);
+    endOnSignals();
+    return *m_service;
+}
+
 void ScriptRuns::start()
 {
     m_running = static_cast<int>(m_runners.size());
+    if (m_service)
+        m_service->start();
     for (const auto &runner : m_runners)
         runner->start();
 }
@@ -128,6 +140,8 @@ void ScriptRuns::signalled(int number)
 void ScriptRuns::endProgram(int status)
 {
     armDeadline(status);
+    if (m_service)
+        m_service->stop(QStringLiteral("the program is ending"));
     Q_EMIT ending();
     QCoreApplication::exit(status);
 }

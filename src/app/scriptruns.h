@@ -18,6 +18,9 @@ public:
     // keepRunning: the program goes on when the scripts have ended.
     explicit ScriptRuns(bool keepRunning);
     script::ScriptRunner &add(const script::ScriptOptions &options);
+    // A service (the control socket's calls): it starts with the scripts and is stopped when the program ends, but
+    // the program does not wait for it to end, nor does its end decide the status.
+    script::ScriptRunner &addService(std::function<void(script::ScriptContext &context)> serve);
 
     void start();
     // The main window has closed: stop what runs; without scripts, the program ends.
@@ -42,6 +45,7 @@ private:
 
     bool m_keepRunning;
     std::vector<std::unique_ptr<script::ScriptRunner>> m_runners;
+    std::unique_ptr<script::ScriptRunner> m_service;
     int m_running = 0;
     int m_worst = 0;
     bool m_endsOnSignals = false;

@@ -18,7 +18,8 @@ cao::Controller &open(const std::weak_ptr<cao::Controller> &weak)
 
 ActionFailed failure(const QString &what, const cao::Failure &failure)
 {
-    return ActionFailed{QStringLiteral("%1 failed: 0x%2 %3").arg(what).arg(failure.status(), 8, 16, QLatin1Char('0')).arg(failure.description())};
+    return ActionFailed{QStringLiteral("%1 failed: 0x%2 %3").arg(what).arg(failure.status(), 8, 16, QLatin1Char('0')).arg(failure.description()),
+                        failure.status()};
 }
 } // namespace
 

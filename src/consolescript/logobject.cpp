@@ -115,6 +115,7 @@ QJSValue LogObject::expect(const QJSValue &pattern, const QJSValue &timeoutMs, c
         QJSValue error = engine.newErrorObject(
             QJSValue::GenericError, QStringLiteral("log.expect(%1): no line matched within %2 ms").arg(wanted.describe()).arg(ms));
         error.setProperty(QStringLiteral("detail"), lastLines());
+        error.setProperty(QStringLiteral("timedOut"), true);
         engine.throwError(error);
         return {};
     });
@@ -129,6 +130,32 @@ void LogObject::expectNone(const QJSValue &pattern, const QJSValue &milliseconds
     (void)m_context.answer([&]() -> QJSValue {
         if (const std::optional<QString> line = waitForLine(unwanted, from, ms))
             m_context.engine().throwError(QStringLiteral("log.expectNone(%1): the line \"%2\" came").arg(unwanted.describe(), *line));
+        return {};
+    });
+}
+
+void LogObject::onLine(const QJSValue &handler)
+{
+    if (!handler.isCallable()) {
+        m_context.engine().throwError(QJSValue::TypeError, QStringLiteral("onLine takes a function (line)"));
+        return;
+    }
+    m_lineHandlers << handler;
+    if (m_lineHandlers.size() > 1)
+        return;
+    // Each line that enters the log is handed to the script's handlers while the script waits.
+    (void)m_context.answer([&]() -> QJSValue {
+        m_context.onUi(
+            [this, post = m_context.poster()] {
+                m_watcher.follow([this, post](const QString &line) {
+                    post([this, line] {
+                        for (const QJSValue &each : std::as_const(m_lineHandlers))
+                            m_context.callHandler(each, {QJSValue(line)}, QStringLiteral("the onLine handler"));
+                    });
+                });
+                return QVariant();
+            },
+            false);
         return {};
     });
 }

@@ -26,6 +26,7 @@ public:
     Q_INVOKABLE QJSValue mark();
     Q_INVOKABLE QJSValue expect(const QJSValue &pattern, const QJSValue &timeoutMs = QJSValue(), const QJSValue &from = QJSValue());
     Q_INVOKABLE void expectNone(const QJSValue &pattern, const QJSValue &milliseconds = QJSValue(), const QJSValue &from = QJSValue());
+    Q_INVOKABLE void onLine(const QJSValue &handler);
 
 private:
     // The first matching line at or after `from` within ms, or nothing. Throws Stopped.
@@ -36,6 +37,7 @@ private:
     ScriptContext &m_context;
     LogWatcher &m_watcher;
     qsizetype m_mark = 0;
+    QList<QJSValue> m_lineHandlers;
     int m_markClears = 0; // how often the log had been cleared when the mark was taken
 };
 

@@ -25,6 +25,8 @@ LogWatcher::LogWatcher(QAbstractItemView &view) : m_model(view.model())
         ++m_clears;
         for (Watch &watch : m_watches)
             watch.next = 0;
+        for (Follower &follower : m_followers)
+            follower.next = 0;
     });
 }
 
@@ -74,9 +76,17 @@ void LogWatcher::unwatch(int id)
     std::erase_if(m_watches, [id](const Watch &watch) { return watch.id == id; });
 }
 
+void LogWatcher::follow(std::function<void(const QString &line)> each)
+{
+    m_followers.push_back({count(), std::move(each)});
+}
+
 void LogWatcher::onRowsInserted()
 {
     const qsizetype end = m_model->rowCount();
+    for (Follower &follower : m_followers)
+        for (; follower.next < end; ++follower.next)
+            follower.each(m_model->index(static_cast<int>(follower.next), 0).data().toString());
     for (size_t k = m_watches.size(); k-- > 0;)
         if (k < m_watches.size())
             lookAt(m_watches[k], end);

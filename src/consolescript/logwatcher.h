@@ -36,6 +36,8 @@ public:
     // Calls found once, with the first line at or after `from` that matches: at once when one is there already.
     int watch(LinePattern pattern, qsizetype from, std::function<void(const QString &line)> found);
     void unwatch(int id);
+    // Calls each with every line that enters the log from now on, in order.
+    void follow(std::function<void(const QString &line)> each);
 
 private:
     struct Watch
@@ -52,6 +54,12 @@ private:
     std::vector<Watch> m_watches;
     int m_nextId = 1;
     int m_clears = 0;
+    struct Follower
+    {
+        qsizetype next;
+        std::function<void(const QString &line)> each;
+    };
+    std::vector<Follower> m_followers;
 };
 
 } // namespace script

@@ -37,9 +37,11 @@ void PendantDevice::submit(const Request &request)
     });
 }
 
-void PendantDevice::carryOut(const Request &request)
+void PendantDevice::carryOut(const Request &request, const std::optional<QList<int>> &numbers)
 {
-    const Reply reply = handle(request);
+    Reply reply = handle(request);
+    if (reply.ok && numbers) // a scenario answers with numbers of its choosing, right or wrong
+        reply.numbers = *numbers;
     Q_EMIT stateChanged();
     Q_EMIT replied(reply);
 }
@@ -48,15 +50,15 @@ void PendantDevice::follow(const Request &request, const Verdict &verdict)
 {
     switch (verdict.kind) {
     case Verdict::Answer:
-        carryOut(request);
+        carryOut(request, verdict.numbers);
         return;
     case Verdict::Refuse:
         Q_EMIT replied(Reply{request.id, false, verdict.reason.isEmpty() ? QStringLiteral("refused") : verdict.reason, {}});
         return;
     case Verdict::Delay:
-        QTimer::singleShot(std::max(verdict.delayMs, 0), Qt::PreciseTimer, this, [this, request] {
+        QTimer::singleShot(std::max(verdict.delayMs, 0), Qt::PreciseTimer, this, [this, request, numbers = verdict.numbers] {
             if (m_connected)
-                carryOut(request);
+                carryOut(request, numbers);
         });
         return;
     case Verdict::Ignore:

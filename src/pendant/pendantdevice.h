@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 // The simulated pendant: LEDs, backlight, beeper, LCD and keys, answering the provider like a real one would.
 #include "pendant/lcdrenderer.h"
 #include "protocol/protocol.h"
@@ -18,6 +19,7 @@ struct Verdict
     Kind kind = Answer;
     QString reason; // Refuse
     int delayMs = 0; // Delay: carried out and answered this much later
+    std::optional<QList<int>> numbers = {}; // Answer, Delay: the reply's numbers instead of the pendant's own
 };
 
 // Decides each request before the pendant carries it out; `decided` may be called at once (a kind the gate leaves
@@ -74,7 +76,7 @@ Q_SIGNALS:
 
 private:
     tavlox::Reply handle(const tavlox::Request &request);
-    void carryOut(const tavlox::Request &request);
+    void carryOut(const tavlox::Request &request, const std::optional<QList<int>> &numbers = {});
     void follow(const tavlox::Request &request, const Verdict &verdict);
     void report(const tavlox::Input &input);
     void reportTouch(tavlox::InputKind kind, int x, int y);

@@ -246,11 +246,20 @@ pendant::Verdict PendantObject::decide(const Request &request)
         return {};
     if (answer.hasProperty(QStringLiteral("refuse")))
         return {pendant::Verdict::Refuse, answer.property(QStringLiteral("refuse")).toString(), 0};
-    if (answer.hasProperty(QStringLiteral("delayMs")))
-        return {pendant::Verdict::Delay, {}, answer.property(QStringLiteral("delayMs")).toInt()};
     if (answer.property(QStringLiteral("ignore")).toBool())
         return {pendant::Verdict::Ignore, {}, 0};
-    m_context.results().fail(QStringLiteral("%1 returned %2; it returns nothing, {refuse: text}, {delayMs: n} or {ignore: true}")
+    std::optional<QList<int>> numbers;
+    if (const QJSValue given = answer.property(QStringLiteral("numbers")); given.isArray()) {
+        numbers.emplace();
+        for (quint32 k = 0, count = given.property(QStringLiteral("length")).toUInt(); k < count; ++k)
+            *numbers << given.property(k).toInt();
+    }
+    if (answer.hasProperty(QStringLiteral("delayMs")))
+        return {pendant::Verdict::Delay, {}, answer.property(QStringLiteral("delayMs")).toInt(), numbers};
+    if (numbers)
+        return {pendant::Verdict::Answer, {}, 0, numbers};
+    m_context.results().fail(QStringLiteral("%1 returned %2; it returns nothing, {refuse: text}, {delayMs: n}, {numbers: [...]} or "
+                                            "{ignore: true}")
                                  .arg(what, answer.toString()),
                              {});
     return {};
@@ -277,7 +286,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
             m_expectFrom = found + 1;
             return requestValue(m_heard[found]);
         }
-        m_context.engine().throwError(QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms));
+        m_context.throwFailure({QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms), {}, true});
         return {};
     });
 }

@@ -30,7 +30,10 @@ QString Results::whereOf(const QJSValue &error)
 Thrown Results::fromError(const QJSValue &error)
 {
     const QJSValue detail = error.property(QStringLiteral("detail"));
-    return {error.property(QStringLiteral("message")).toString(), whereOf(error), detail.isString() ? detail.toString() : QString()};
+    const QJSValue status = error.property(QStringLiteral("status"));
+    return {error.property(QStringLiteral("message")).toString(), whereOf(error), detail.isString() ? detail.toString() : QString(),
+            status.isNumber() ? std::optional<quint32>(quint32(status.toNumber())) : std::nullopt,
+            error.property(QStringLiteral("timedOut")).toBool()};
 }
 
 void Results::print(const QString &line) const

@@ -19,6 +19,8 @@ struct Thrown
     QString message;
     QString where;
     QString detail;
+    std::optional<quint32> status = {}; // the engine's, for a failed engine call
+    bool timedOut = false;              // a wait that ran out of time
 };
 
 class Results

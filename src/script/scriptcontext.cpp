@@ -70,7 +70,7 @@ struct Slot
 {
     bool finished = false;
     QVariant value;
-    QString error;
+    std::optional<ActionFailed> error;
 };
 
 struct UiReply::Outcome
@@ -79,7 +79,7 @@ struct UiReply::Outcome
     std::shared_ptr<Slot> slot = std::make_shared<Slot>();
     std::atomic<bool> handedBack = false;
 
-    void handBack(QVariant value, QString error)
+    void handBack(QVariant value, std::optional<ActionFailed> error)
     {
         if (handedBack.exchange(true))
             return;
@@ -93,12 +93,20 @@ struct UiReply::Outcome
 
 void UiReply::done(QVariant value) const
 {
-    m_outcome->handBack(std::move(value), {});
+    m_outcome->handBack(std::move(value), std::nullopt);
 }
 
 void UiReply::fail(const QString &message) const
 {
-    m_outcome->handBack({}, message.isEmpty() ? QStringLiteral("failed") : message);
+    fail(ActionFailed{message});
+}
+
+void UiReply::fail(const ActionFailed &failure) const
+{
+    ActionFailed named = failure;
+    if (named.message.isEmpty())
+        named.message = QStringLiteral("failed");
+    m_outcome->handBack({}, named);
 }
 
 ScriptContext::ScriptContext(UiAgent &ui, Results &results, const std::atomic<bool> &stopping)
@@ -179,11 +187,21 @@ QJSValue ScriptContext::answer(const std::function<QJSValue()> &call)
     try {
         return call();
     } catch (const ActionFailed &failed) {
-        m_engine.throwError(failed.message);
+        throwFailure(failed);
     } catch (const Stopped &) {
         m_engine.setInterrupted(true);
     }
     return {};
+}
+
+void ScriptContext::throwFailure(const ActionFailed &failure)
+{
+    QJSValue error = m_engine.newErrorObject(QJSValue::GenericError, failure.message);
+    if (failure.status)
+        error.setProperty(QStringLiteral("status"), double(*failure.status));
+    if (failure.timedOut)
+        error.setProperty(QStringLiteral("timedOut"), true);
+    m_engine.throwError(error);
 }
 
 QVariant ScriptContext::onUi(std::function<void(const UiReply &reply)> action, bool gated)
@@ -199,7 +217,7 @@ QVariant ScriptContext::onUi(std::function<void(const UiReply &reply)> action, b
             try {
                 action(reply);
             } catch (const ActionFailed &failed) {
-                reply.fail(failed.message);
+                reply.fail(failed);
             } catch (const std::exception &unexpected) {
                 reply.fail(QString::fromLocal8Bit(unexpected.what()));
             }
@@ -208,8 +226,8 @@ QVariant ScriptContext::onUi(std::function<void(const UiReply &reply)> action, b
     // Once the run is finishing, a window that does not answer within a second is not waited for.
     if (!wait(m_finishing ? 1000 : -1, [&slot] { return slot->finished; }))
         throw Stopped{};
-    if (!slot->error.isEmpty())
-        throw ActionFailed{slot->error};
+    if (slot->error)
+        throw *slot->error;
     return slot->value;
 }
 
@@ -228,7 +246,7 @@ Thrown ScriptContext::describeThrown(const QJSValue &value)
                                            "Object.getPrototypeOf(e) === Object.prototype ? JSON.stringify(e) : String(e); } "
                                            "catch (x) { return Object.prototype.toString.call(e); } })"),
                                        QStringLiteral("<zandorex>"));
-    return {m_describe.call({value}).toString(), {}, {}};
+    return {m_describe.call({value}).toString(), {}, {}, {}, false};
 }
 
 QJSValue ScriptContext::call(const QJSValue &function, const QJSValueList &arguments, std::optional<Thrown> &thrown)

@@ -22,10 +22,13 @@ struct Stopped
 {
 };
 
-// An action that could not be done; its message becomes a JavaScript error naming what was wrong.
+// An action that could not be done; its message becomes a JavaScript error naming what was wrong, with the
+// engine's status (`status`) and whether it ran out of time (`timedOut`) as properties where they apply.
 struct ActionFailed
 {
     QString message;
+    std::optional<quint32> status = {};
+    bool timedOut = false;
 };
 
 // Hands an action's outcome back to the script, possibly before the action returns (a press whose handler goes
@@ -35,6 +38,7 @@ class UiReply
 public:
     void done(QVariant value = {}) const;
     void fail(const QString &message) const;
+    void fail(const ActionFailed &failure) const;
 
 private:
     friend class ScriptContext;
@@ -77,6 +81,8 @@ public:
     // Carries out a script's call to an object of ours: what `call` returns goes back to the script; an
     // ActionFailed becomes the script's error and a stop ends the script (both return undefined).
     QJSValue answer(const std::function<QJSValue()> &call);
+    // Throws the failure into the script as an Error, with its properties.
+    void throwFailure(const ActionFailed &failure);
 
     // Calls a JavaScript function the script handed over. Whatever it throws (an Error, a text, a number, any
     // value) comes back in `thrown`; else its result is returned.

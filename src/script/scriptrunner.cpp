@@ -42,7 +42,7 @@ void ScriptRunner::start()
     m_thread = QThread::create([this] { runScript(); });
     m_thread->setObjectName(QStringLiteral("script"));
     connect(m_thread, &QThread::finished, this, &ScriptRunner::conclude);
-    if (m_options.timeoutSeconds > 0)
+    if (m_options.timeoutSeconds > 0 && !m_options.serve)
         m_timeout.start(std::chrono::seconds(m_options.timeoutSeconds));
     m_thread->start();
 }
@@ -69,15 +69,18 @@ void ScriptRunner::warn(const QString &text)
         m_context->post([results = m_results.get(), text] { results->warning(text); });
 }
 
-// The script's thread: make the objects, check the syntax, run the file, report.
+// The script's thread: make the objects, then run the file (or serve calls), and report.
 void ScriptRunner::runScript()
 {
-    QFile file(m_options.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_results->scriptError(QStringLiteral("cannot read the script: %1").arg(file.errorString()), m_options.file);
-        return;
+    QString source;
+    if (!m_options.serve) {
+        QFile file(m_options.file);
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_results->scriptError(QStringLiteral("cannot read the script: %1").arg(file.errorString()), m_options.file);
+            return;
+        }
+        source = QString::fromUtf8(file.readAll());
     }
-    const QString source = QString::fromUtf8(file.readAll());
     ScriptContext context(*m_ui, *m_results, m_stopping);
     {
         std::lock_guard lock(m_contextMutex);
@@ -89,6 +92,22 @@ void ScriptRunner::runScript()
     run.install();
     for (const std::shared_ptr<ScriptHost> &host : m_hosts)
         host->install(context);
+    if (m_options.serve) {
+        try {
+            m_options.serve(context);
+        } catch (const Stopped &) {
+        }
+    } else {
+        runFile(context, source);
+    }
+    for (const std::shared_ptr<ScriptHost> &host : m_hosts)
+        host->uninstall();
+    std::lock_guard lock(m_contextMutex);
+    m_context = nullptr;
+}
+
+void ScriptRunner::runFile(ScriptContext &context, const QString &source)
+{
     if (const QString problem = syntaxProblem(context.engine(), source, m_options.file); !problem.isEmpty()) {
         m_results->scriptError(problem, {});
     } else {
@@ -104,24 +123,20 @@ void ScriptRunner::runScript()
             m_results->scriptError(thrown.message, thrown.where);
         }
     }
-    if (m_stopping) {
-        QStringList lines;
-        if (context.logLinesFrom && m_results->inTest()) {
-            // The windows still answer: the lines the stopped test produced go into its report.
-            context.finishing();
-            try {
-                lines = context.logLinesFrom(m_results->logLinesBefore());
-            } catch (const Stopped &) {
-            } catch (const ActionFailed &) {
-            }
+    if (!m_stopping)
+        return;
+    QStringList lines;
+    if (context.logLinesFrom && m_results->inTest()) {
+        // The windows still answer: the lines the stopped test produced go into its report.
+        context.finishing();
+        try {
+            lines = context.logLinesFrom(m_results->logLinesBefore());
+        } catch (const Stopped &) {
+        } catch (const ActionFailed &) {
         }
-        std::lock_guard lock(m_contextMutex);
-        m_results->stopped(m_stopReason, lines);
     }
-    for (const std::shared_ptr<ScriptHost> &host : m_hosts)
-        host->uninstall();
     std::lock_guard lock(m_contextMutex);
-    m_context = nullptr;
+    m_results->stopped(m_stopReason, lines);
 }
 
 // The user-interface thread, once the script's thread has ended.
@@ -130,6 +145,10 @@ void ScriptRunner::conclude()
     m_timeout.stop();
     m_thread->deleteLater();
     m_thread = nullptr;
+    if (m_options.serve) { // a service reports no tests
+        Q_EMIT finished(0);
+        return;
+    }
     m_results->printSummary();
     int status = m_results->exitStatus();
     QString problem;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -24,6 +25,9 @@ struct ScriptOptions
     QString file;
     QString junit;           // empty: no report
     int timeoutSeconds = 600;
+    // Instead of a file: a service that takes calls from outside with the same objects (the control socket). It
+    // runs until stopped, has no time-out and reports no tests.
+    std::function<void(ScriptContext &context)> serve;
 };
 
 class ScriptRunner : public QObject
@@ -52,6 +56,7 @@ Q_SIGNALS:
 
 private:
     void runScript();
+    void runFile(ScriptContext &context, const QString &source);
     void conclude();
 
     ScriptOptions m_options;
