@@ -12,6 +12,7 @@ packages=(
     libpcap-dev                # writing captures of the wire traffic
     tshark                     # the dissector's tests read those captures
     desktop-file-utils appstream man-db   # the installed tree's check: desktop entries, metainfo, manuals
+    python3 python3-pytest python3-pytest-xdist   # the Python package, its pytest plugin and their tests
     "$@"
 )
 

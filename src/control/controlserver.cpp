@@ -144,18 +144,21 @@ void ControlServer::readFrom(int id)
     if (found == m_clients.end() || !found->second.socket)
         return;
     Client &client = found->second;
+    if (client.hangingUp) {
+        (void)client.socket->readAll();
+        return;
+    }
     client.buffer += client.socket->readAll();
     for (qsizetype end = client.buffer.indexOf('\n'); end >= 0; end = client.buffer.indexOf('\n')) {
         const QByteArray line = client.buffer.left(end);
         client.buffer.remove(0, end + 1);
         handle(id, line);
-        if (!m_clients.count(id))
-            return; // dropped while handling
+        if (!m_clients.count(id) || client.hangingUp)
+            return; // dropped or hanging up while handling
     }
     if (client.buffer.size() > MaxLineBytes) {
         write(id, errorLine(QJsonValue::Null, InvalidRequest, QStringLiteral("a line holds at most %1 bytes").arg(MaxLineBytes)));
-        client.socket->close();
-        drop(id);
+        hangUp(id);
     }
 }
 
@@ -165,8 +168,7 @@ void ControlServer::handle(int id, const QByteArray &line)
     if (!client.admitted) {
         // The first line of a TCP client is the token, and nothing else is taken before it.
         if (line.trimmed() != m_token || m_token.isEmpty()) {
-            client.socket->close();
-            drop(id);
+            hangUp(id);
             return;
         }
         client.admitted = true;
@@ -199,6 +201,18 @@ void ControlServer::write(int client, const QByteArray &line)
     const auto found = m_clients.find(client);
     if (found != m_clients.end() && found->second.socket && found->second.socket->isOpen())
         found->second.socket->write(line);
+}
+
+// Closes the connection once what was written to it has gone out; it is dropped when it has closed.
+void ControlServer::hangUp(int id)
+{
+    Client &client = m_clients[id];
+    client.hangingUp = true;
+    client.buffer.clear();
+    if (auto *local = qobject_cast<QLocalSocket *>(client.socket.data()))
+        local->disconnectFromServer();
+    else if (auto *tcp = qobject_cast<QAbstractSocket *>(client.socket.data()))
+        tcp->disconnectFromHost();
 }
 
 void ControlServer::drop(int id)

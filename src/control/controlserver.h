@@ -52,11 +52,13 @@ private:
         QPointer<QIODevice> socket;
         QByteArray buffer;
         bool admitted = false; // a Unix client is; a TCP client once it gave the token
+        bool hangingUp = false; // nothing more is read from it
     };
     void accept(QIODevice *socket, bool admitted);
     void readFrom(int id);
     void handle(int id, const QByteArray &line);
     void write(int client, const QByteArray &line);
+    void hangUp(int id);
     void drop(int id);
 
     ControlService m_service;
