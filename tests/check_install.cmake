@@ -32,11 +32,21 @@ set(id org.zandorex.Zandorex)
 foreach(file applications/${id}.desktop applications/org.zandorex.ZandorexPendant.desktop metainfo/${id}.metainfo.xml
              icons/hicolor/scalable/apps/${id}.svg man/man1/zandorex.1.gz man/man1/zandorex-pendant.1.gz
              doc/zandorex/copyright doc/zandorex/changelog.gz doc/zandorex/connection-options.md
-             doc/zandorex/wire-protocol.md doc/zandorex/scripting.md doc/zandorex/examples/scripts/smoke.js)
+             doc/zandorex/wire-protocol.md doc/zandorex/scripting.md doc/zandorex/control.md
+             doc/zandorex/examples/scripts/smoke.js doc/zandorex/examples/python/test_smoke.py)
     if(NOT EXISTS ${share}/${file})
         problem("share/${file} is not installed")
     endif()
 endforeach()
+
+# The Python package imports from where it is installed, and names its pytest plugin.
+set(python_dir ${prefix}/lib/python3/dist-packages)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${python_dir} PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c
+                        "import importlib.metadata as m, zandorex.pytest_plugin; print([e.value for e in m.entry_points(group='pytest11') if e.name == 'zandorex'])"
+                WORKING_DIRECTORY ${ROOT} RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE complained)
+if(failed OR NOT said MATCHES "zandorex.pytest_plugin")
+    problem("the Python package in lib/python3/dist-packages: ${said} ${complained}")
+endif()
 
 file(GLOB_RECURSE dissector ${prefix}/lib/*/wireshark/plugins/zandorex.lua ${prefix}/lib/wireshark/plugins/zandorex.lua)
 if(NOT dissector)
