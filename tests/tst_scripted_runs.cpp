@@ -397,7 +397,8 @@ void TestScriptedRuns::killedRecordingEndsOnAWholeLine()
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
-            QVERIFY2(bytes.isEmpty() || bytes.endsWith('\n'), qPrintable(name + QStringLiteral(" ends in half a line: ") + bytes.right(60)));
+            QVERIFY2(bytes.isEmpty() || bytes.endsWith('\n'),
+                     qPrintable(QStringLiteral("%1 (%2 bytes) ends in half a line: %3").arg(name).arg(bytes.size()).arg(QString::fromUtf8(bytes.right(60)))));
             for (const QByteArray &raw : bytes.split('\n')) {
                 QString line = QString::fromUtf8(raw);
                 if (line.isEmpty())

@@ -54,10 +54,7 @@ QString defaultControlPath(const QString &program)
 }
 
 ControlServer::ControlServer(QObject *parent)
-    : QObject(parent), m_service([this](int client, const QByteArray &line) {
-          // From the service's thread: the line goes out from this one.
-          QMetaObject::invokeMethod(this, [this, client, line] { write(client, line); }, Qt::QueuedConnection);
-      })
+    : QObject(parent), m_service([this](int client, const QByteArray &line) { write(client, line); })
 {
 }
 
@@ -194,13 +191,21 @@ void ControlServer::handle(int id, const QByteArray &line)
         return;
     }
     m_service.submit(id, std::move(request));
+    m_service.expectAction();
 }
 
 void ControlServer::write(int client, const QByteArray &line)
 {
     const auto found = m_clients.find(client);
-    if (found != m_clients.end() && found->second.socket && found->second.socket->isOpen())
-        found->second.socket->write(line);
+    if (found == m_clients.end() || !found->second.socket || !found->second.socket->isOpen())
+        return;
+    QIODevice *socket = found->second.socket;
+    socket->write(line);
+    // Out now, not when the event loop next turns: this thread may first look out for a script's next action.
+    if (auto *local = qobject_cast<QLocalSocket *>(socket))
+        local->flush();
+    else if (auto *tcp = qobject_cast<QAbstractSocket *>(socket))
+        tcp->flush();
 }
 
 // Closes the connection once what was written to it has gone out; it is dropped when it has closed.

@@ -2,6 +2,7 @@
 
 #include "script/results.h"
 #include "script/scriptcontext.h"
+#include "script/uiagent.h"
 
 #include <QJSEngine>
 #include <QJsonArray>
@@ -13,6 +14,7 @@ namespace {
 const QStringList ObjectNames = {QStringLiteral("window"), QStringLiteral("log"), QStringLiteral("controller"),
                                  QStringLiteral("pendant")};
 constexpr int DefaultDeadlineMs = 5000;
+constexpr auto NextCallWithin = std::chrono::microseconds(1000);
 
 // JSON as a script passes it: {"i2": n} and {"i4": n} as i2(n) and i4(n), {"regexp": p, "flags": f} as a RegExp.
 QJSValue toScript(QJSEngine &engine, const QJsonValue &value, QString *problem)
@@ -90,7 +92,14 @@ private:
 };
 } // namespace
 
-ControlService::ControlService(Sender sender) : m_send(std::move(sender)) {}
+ControlService::ControlService(Writer writer) : m_write(std::move(writer)) {}
+
+// From the script's thread: the line goes out from the user-interface thread, which the action queue reaches
+// without waking it when it is looking out for the next action (as it does right after one).
+void ControlService::send(int client, const QByteArray &line) const
+{
+    m_context->ui().run([write = m_write, client, line] { write(client, line); }, false, true);
+}
 
 void ControlService::submit(int client, ControlRequest request)
 {
@@ -102,6 +111,17 @@ void ControlService::submit(int client, ControlRequest request)
     }
     if (post)
         post([] {}); // the wait looks at the queue again
+}
+
+void ControlService::expectAction()
+{
+    script::UiAgent *ui = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        ui = m_ui;
+    }
+    if (ui)
+        ui->expectAction();
 }
 
 void ControlService::answer(int client, const QJsonObject &answer)
@@ -134,13 +154,18 @@ void ControlService::serve(script::ScriptContext &context)
     {
         std::lock_guard lock(m_mutex);
         m_post = context.poster();
+        m_ui = &context.ui();
     }
     const auto detach = qScopeGuard([this] {
         std::lock_guard lock(m_mutex);
         m_post = nullptr;
+        m_ui = nullptr;
         m_context = nullptr;
     });
     for (;;) {
+        // A client in a loop sends its next call soon after the answer to the last: looking out for it costs less
+        // than being woken for it.
+        context.lookOut(NextCallWithin);
         context.wait(-1, [this] {
             std::lock_guard lock(m_mutex);
             return !m_calls.empty();

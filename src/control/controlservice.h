@@ -17,6 +17,7 @@
 
 namespace script {
 class ScriptContext;
+class UiAgent;
 struct Thrown;
 }
 
@@ -25,12 +26,14 @@ namespace control {
 class ControlService
 {
 public:
-    // Writes a line to a client; called from the script's thread, so it must hand the line over safely.
-    using Sender = std::function<void(int client, const QByteArray &line)>;
-    explicit ControlService(Sender sender);
+    // Writes a line to a client, in the user-interface thread.
+    using Writer = std::function<void(int client, const QByteArray &line)>;
+    explicit ControlService(Writer writer);
 
     // From the transport, in the user-interface thread.
     void submit(int client, ControlRequest request);
+    // After a submit: the call will soon ask this thread for an action; looks out for it a moment.
+    void expectAction();
     // A client's answer to a pendant request it was sent: taken at once, not after the calls before it.
     void answer(int client, const QJsonObject &answer);
     void clientGone(int client);
@@ -56,12 +59,13 @@ private:
                     std::optional<script::Thrown> &thrown);
     void reply(const Call &call, const QJSValue &result, const std::optional<script::Thrown> &thrown);
     void refuse(const Call &call, int code, const QString &message);
-    void send(int client, const QByteArray &line) const { m_send(client, line); }
+    void send(int client, const QByteArray &line) const;
 
-    Sender m_send;
+    Writer m_write;
     std::mutex m_mutex;
     std::deque<Call> m_calls;                            // under m_mutex
     std::function<void(std::function<void()>)> m_post;   // to the script's thread; under m_mutex
+    script::UiAgent *m_ui = nullptr;                     // under m_mutex
 
     // The script's thread only.
     script::ScriptContext *m_context = nullptr;

@@ -1,9 +1,11 @@
 #include "growingfile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <stdio_ext.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,15 +14,65 @@ namespace growingfile {
 
 namespace {
 // Records are flushed once this much waits; before the buffer would overflow they are flushed too, so that the C
-// library never writes a part of a record by itself and only whole records reach the file.
+// library never writes a part of a record by itself.
 constexpr qsizetype FlushBytes = 256 * 1024;
 constexpr qsizetype StreamBuffer = 1024 * 1024;
+// The kernel stops a write between two pages of the file when the program is being killed, and keeps what it had
+// written: a write that stays within one page is whole or not at all.
+constexpr qint64 PageBytes = 4096;
 
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+bool writeAll(int fd, const char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
 } // namespace
+
+// The stream's writes: what the C library flushes goes to the file in pieces that end on records' ends, each
+// within one page where a record allows, so that a program killed in the middle leaves only whole records.
+ssize_t GrowingFile::writePieces(void *cookie, const char *data, size_t size)
+{
+    auto *self = static_cast<GrowingFile *>(cookie);
+    const qint64 start = self->m_written;
+    const qint64 end = start + qint64(size);
+    qint64 at = start;
+    auto recordEnd = self->m_recordEnds.begin();
+    while (at < end) {
+        const qint64 pageEnd = (at / PageBytes + 1) * PageBytes;
+        while (recordEnd != self->m_recordEnds.end() && *recordEnd <= at)
+            ++recordEnd;
+        // The last record end within this page; else the first after it (a record across the page); else the end.
+        qint64 until = end;
+        auto fits = recordEnd;
+        while (fits != self->m_recordEnds.end() && *fits <= std::min(pageEnd, end))
+            ++fits;
+        if (fits != recordEnd)
+            until = *std::prev(fits);
+        else if (recordEnd != self->m_recordEnds.end() && *recordEnd <= end)
+            until = *recordEnd;
+        if (!writeAll(self->m_fd, data + (at - start), size_t(until - at)))
+            return -1;
+        self->m_written = until;
+        at = until;
+    }
+    return ssize_t(size);
+}
 
 GrowingFile::GrowingFile(QObject *parent) : QObject(parent)
 {
@@ -40,15 +92,25 @@ QString GrowingFile::open(const QString &path, bool replace)
     close();
     // A file-size limit makes a write fail with EFBIG, which is reported, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    m_file = std::fopen(QFile::encodeName(path).constData(), replace ? "wbe" : "abe");
-    if (!m_file)
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_CLOEXEC | (replace ? O_TRUNC : O_APPEND), 0644);
+    if (fd < 0)
         return systemReason(errno);
+    struct stat status = {};
+    m_fd = fd;
+    m_written = ::fstat(fd, &status) == 0 ? qint64(status.st_size) : 0;
+    const cookie_io_functions_t functions = {nullptr, &GrowingFile::writePieces, nullptr, [](void *) { return 0; }};
+    m_file = fopencookie(this, "w", functions);
+    if (!m_file) {
+        const int error = errno;
+        ::close(std::exchange(m_fd, -1));
+        return systemReason(error);
+    }
     // A buffer of our own: given none, the C library ignores the size and writes every 4 KiB, cutting records.
     m_buffer = std::make_unique<char[]>(size_t(StreamBuffer));
     std::setvbuf(m_file, m_buffer.get(), _IOFBF, size_t(StreamBuffer));
-    struct stat status = {};
     m_path = path;
-    m_whole = m_size = ::fstat(fileno(m_file), &status) == 0 ? qint64(status.st_size) : 0;
+    m_whole = m_size = m_written;
     m_closer = [](FILE *file) { std::fclose(file); };
     return {};
 }
@@ -65,19 +127,12 @@ void GrowingFile::writeWhole(QByteArrayView record)
     flush();
     if (!m_file)
         return;
-    for (qsizetype done = 0; done < record.size();) {
-        const ssize_t written = ::write(fileno(m_file), record.data() + done, size_t(record.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) { // cut back to before the record
-            fail(systemReason(written < 0 ? errno : ENOSPC));
-            return;
-        }
-        done += written;
+    if (!writeAll(m_fd, record.data(), size_t(record.size()))) {
+        fail(systemReason(errno)); // cut back to before the record
+        return;
     }
-    std::fseek(m_file, 0, SEEK_END); // the stream goes on after what went past it
-    m_size += record.size();
-    m_whole = m_size;
+    m_written += record.size();
+    m_whole = m_size = m_written;
 }
 
 void GrowingFile::wrote(qsizetype bytes)
@@ -112,11 +167,11 @@ void GrowingFile::flush()
     }
     // Writing to a file that was deleted succeeds and goes nowhere: that is a failure too.
     struct stat status = {};
-    if (::fstat(fileno(m_file), &status) == 0 && status.st_nlink == 0) {
+    if (::fstat(m_fd, &status) == 0 && status.st_nlink == 0) {
         fail(QStringLiteral("the file was removed"));
         return;
     }
-    m_whole = m_size = qint64(std::ftell(m_file)); // exact, whoever wrote to the stream
+    m_whole = m_size = m_written; // exact, whoever wrote to the stream
     m_recordEnds.clear();
 }
 
@@ -127,6 +182,7 @@ void GrowingFile::close()
         return;
     m_flushTimer.stop();
     m_closer(std::exchange(m_file, nullptr));
+    ::close(std::exchange(m_fd, -1));
     m_buffer.reset();
 }
 
@@ -139,13 +195,14 @@ void GrowingFile::fail(const QString &reason)
     __fpurge(file);
     struct stat status = {};
     qint64 cut = m_whole;
-    if (::fstat(fileno(file), &status) == 0)
+    if (::fstat(m_fd, &status) == 0)
         for (qint64 end : m_recordEnds)
             if (end <= status.st_size)
                 cut = end;
-    (void)!::ftruncate(fileno(file), cut);
+    (void)!::ftruncate(m_fd, cut);
     m_recordEnds.clear();
     m_closer(file);
+    ::close(std::exchange(m_fd, -1));
     m_buffer.reset();
     Q_EMIT failed(reason);
 }

@@ -1,13 +1,16 @@
 #pragma once
 // A file a program writes as it runs, record by record (a log line, a captured packet): records go through the C
 // library's buffer and reach the file at least every 250 ms and when it closes, so a crash loses at most that.
-// The first failure (disk full, a file-size limit, the file removed) closes it, cut back to the end of the last
-// record that reached it whole, and is reported once.
+// Only whole records reach the file, in writes that end on a record's end and stay within a page where they can,
+// so that even a program killed in the middle of a write leaves whole records. The first failure (disk full, a
+// file-size limit, the file removed) closes it, cut back to the end of the last record that reached it whole, and
+// is reported once.
 #include <QByteArrayView>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdio>
+#include <sys/types.h>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -53,7 +56,10 @@ Q_SIGNALS:
 
 private:
     void fail(const QString &reason);
+    static ssize_t writePieces(void *cookie, const char *data, size_t size);
 
+    int m_fd = -1;
+    qint64 m_written = 0; // the file's size: what the stream has written to it
     FILE *m_file = nullptr;
     QString m_path;
     qint64 m_whole = 0; // the size at the last flush that worked: every record before it is in the file whole

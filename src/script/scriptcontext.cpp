@@ -145,6 +145,12 @@ bool ScriptContext::drain()
     return !work.empty();
 }
 
+void ScriptContext::lookOut(std::chrono::microseconds most)
+{
+    m_inbox->lookOut(most);
+    drain();
+}
+
 void ScriptContext::finishing()
 {
     m_finishing = true;

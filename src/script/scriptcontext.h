@@ -5,6 +5,7 @@
 #include <QJSEngine>
 #include <QVariant>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -77,6 +78,9 @@ public:
     [[nodiscard]] std::function<void(std::function<void()>)> poster() const;
     // Any thread: makes a wait look again (at the stop flag, say).
     void wake();
+    // Looks out for posted work this long before the next wait sleeps (the next of a stream of calls), and runs
+    // what came.
+    void lookOut(std::chrono::microseconds most);
 
     // Carries out a script's call to an object of ours: what `call` returns goes back to the script; an
     // ActionFailed becomes the script's error and a stop ends the script (both return undefined).

@@ -9,13 +9,14 @@ namespace script {
 
 namespace {
 constexpr auto LookOut = std::chrono::microseconds(150);
+constexpr auto ExpectedActionWithin = std::chrono::microseconds(300);
 } // namespace
 
-void UiAgent::run(std::function<void()> action, bool gated)
+void UiAgent::run(std::function<void()> action, bool gated, bool final)
 {
     {
         std::lock_guard lock(m_incomingMutex);
-        m_incoming.push_back({std::move(action), gated});
+        m_incoming.push_back({std::move(action), gated, final});
     }
     m_hasIncoming = true;
     // Either the user-interface thread, looking out, sees the action, or it has stopped looking and gets a call
@@ -42,7 +43,8 @@ void UiAgent::takeIncoming()
                 action.run();
             }
         }
-        if (taken.empty() || !m_waiting.empty())
+        // Back to the event loop at once when what came next is input of its own (a control client's next call).
+        if (taken.empty() || !m_waiting.empty() || taken.back().final)
             return;
         m_lookingOut = true;
         const auto until = std::chrono::steady_clock::now() + LookOut;
@@ -52,6 +54,17 @@ void UiAgent::takeIncoming()
         if (!m_hasIncoming)
             return;
     }
+}
+
+void UiAgent::expectAction()
+{
+    m_lookingOut = true;
+    const auto until = std::chrono::steady_clock::now() + ExpectedActionWithin;
+    while (!m_hasIncoming && std::chrono::steady_clock::now() < until)
+        std::this_thread::yield();
+    m_lookingOut = false;
+    if (m_hasIncoming)
+        takeIncoming();
 }
 
 void UiAgent::setGate(InputGate *gate)

@@ -19,16 +19,21 @@ public:
     using QObject::QObject;
 
     // Any thread. A gated action waits for the end of the engine call under way, if any; an ungated one (a read)
-    // runs at the next turn of the event loop.
-    void run(std::function<void()> action, bool gated);
+    // runs at the next turn of the event loop. After an action this thread looks out for the script's next one a
+    // moment; `final` says none will follow soon (an answer to a control client, whose next call comes as input).
+    void run(std::function<void()> action, bool gated, bool final = false);
     // Without a gate, gated actions wait for nothing but each other.
     void setGate(InputGate *gate);
+    // The user-interface thread, having handed the script work that soon asks for an action (a control call):
+    // looks out for that action a moment and runs it, instead of going back to sleep and being woken for it.
+    void expectAction();
 
 private:
     struct Action
     {
         std::function<void()> run;
         bool gated;
+        bool final;
     };
     void takeIncoming();
     void flush();
