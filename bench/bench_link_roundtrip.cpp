@@ -135,7 +135,7 @@ Figures providerRoundTrip(const QString &pendantProgram, int rounds, const QStri
             std::fprintf(stderr, "%s\n", qPrintable(why));
             std::exit(1);
         }
-        tavlox::setTrafficTap(&traffic);
+        wire::setTrafficTap(&traffic);
     }
     QUdpSocket probe;
     probe.bind(QHostAddress::LocalHost, 0);

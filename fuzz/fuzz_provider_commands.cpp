@@ -29,10 +29,10 @@ const QStringList &variables()
 // Mostly well-formed drawings, so that the drawing rules and the LCD are reached, with faults mixed in.
 cao::Value drawing(fuzzing::FuzzInput &input)
 {
-    static const int codes[] = {tavlox::SetDrawingColour, tavlox::SetBackgroundColour, tavlox::SetFillColour,
-                                tavlox::DrawString,       tavlox::DrawLine,            tavlox::DrawRectangle,
-                                tavlox::SetDrawingWidth,  tavlox::BeginRecording,      tavlox::EndRecording,
-                                tavlox::RecallRecording};
+    static const int codes[] = {protocol::SetDrawingColour, protocol::SetBackgroundColour, protocol::SetFillColour,
+                                protocol::DrawString,       protocol::DrawLine,            protocol::DrawRectangle,
+                                protocol::SetDrawingWidth,  protocol::BeginRecording,      protocol::EndRecording,
+                                protocol::RecallRecording};
     cao::Value::Array items;
     const int count = input.byte() % 40;
     for (int i = 0; i < count && !input.empty(); ++i) {
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // Whatever came before, the pendant still answers: the provider and the LCD are in a sound state.
     const cao::Value state = controller->Execute(QStringLiteral("GetKeyState"), cao::Value::missing());
-    require(state.isArray() && state.size() == tavlox::KeyStateWords);
+    require(state.isArray() && state.size() == protocol::KeyStateWords);
     // Messages are delivered from the event loop between calls, as in the console; without this turn the echoes
     // of every input would pile up.
     QCoreApplication::sendPostedEvents();

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-using namespace tavlox::wire;
+using namespace protocol;
 
 namespace {
 void require(bool condition)
@@ -23,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Decoded decoded = decode(bytes);
     if (decoded.message) {
         // Every rule has a verdict for whatever decodes, without reading past a list.
-        if (const auto *request = std::get_if<tavlox::Request>(&*decoded.message))
-            (void)tavlox::requestProblem(*request);
+        if (const auto *request = std::get_if<protocol::Request>(&*decoded.message))
+            (void)protocol::requestProblem(*request);
         else if (const auto *input = std::get_if<SequencedInput>(&*decoded.message))
-            (void)tavlox::inputProblem(input->input);
+            (void)protocol::inputProblem(input->input);
         else
-            for (int kind = 0; kind < tavlox::RequestKindCount; ++kind)
-                (void)tavlox::replyProblem(static_cast<tavlox::RequestKind>(kind), std::get<tavlox::Reply>(*decoded.message));
+            for (int kind = 0; kind < protocol::RequestKindCount; ++kind)
+                (void)protocol::replyProblem(static_cast<protocol::RequestKind>(kind), std::get<protocol::Reply>(*decoded.message));
         const QByteArray encoded = encode(*decoded.message);
         require(encoded == bytes);
         const Decoded again = decode(encoded);

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
-using tavlox::Reply;
-using tavlox::Request;
-using tavlox::RequestKind;
+using protocol::Reply;
+using protocol::Request;
+using protocol::RequestKind;
 
 namespace {
 // A link whose pendant is the test: it sees each request and answers when the test says.

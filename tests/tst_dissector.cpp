@@ -27,6 +27,7 @@
 #include <QUdpSocket>
 
 using namespace tavlox;
+using namespace protocol;
 using namespace testing;
 
 namespace {
@@ -88,30 +89,30 @@ struct Verdict
     QString rule;
 };
 
-Verdict verdictOf(const wire::Decoded &decoded)
+Verdict verdictOf(const protocol::Decoded &decoded)
 {
     if (!decoded.message)
-        return {QStringLiteral("dropped: ") + wire::describe(decoded.reason), {}};
+        return {QStringLiteral("dropped: ") + protocol::describe(decoded.reason), {}};
     std::optional<QString> rule;
     if (const auto *request = std::get_if<Request>(&*decoded.message))
         rule = requestProblem(*request);
-    else if (const auto *input = std::get_if<wire::SequencedInput>(&*decoded.message))
+    else if (const auto *input = std::get_if<protocol::SequencedInput>(&*decoded.message))
         rule = inputProblem(input->input);
-    return {wire::describe(*decoded.message), rule.value_or(QString())};
+    return {protocol::describe(*decoded.message), rule.value_or(QString())};
 }
 
 // Each raw frame on its own, read as a receiver reads a line: the bytes before the first flag, or one frame.
 Verdict verdictOfFrame(const QByteArray &raw)
 {
-    if (!raw.startsWith(wire::FrameFlag))
-        return {QStringLiteral("dropped: ") + wire::describe(wire::DropReason::BeforeFirstFlag), {}};
-    wire::FrameReader reader;
-    const wire::FrameReader::Result result = reader.feed(raw);
+    if (!raw.startsWith(protocol::FrameFlag))
+        return {QStringLiteral("dropped: ") + protocol::describe(protocol::DropReason::BeforeFirstFlag), {}};
+    protocol::FrameReader reader;
+    const protocol::FrameReader::Result result = reader.feed(raw);
     if (!result.drops.isEmpty())
-        return {QStringLiteral("dropped: ") + wire::describe(result.drops.first()), {}};
+        return {QStringLiteral("dropped: ") + protocol::describe(result.drops.first()), {}};
     if (result.messages.size() != 1)
         return {QStringLiteral("(%1 messages)").arg(result.messages.size()), {}};
-    wire::Decoded decoded;
+    protocol::Decoded decoded;
     decoded.message = result.messages.first();
     return verdictOf(decoded);
 }
@@ -135,12 +136,12 @@ void tableInputs(QList<QByteArray> &datagrams, QList<QByteArray> &lines)
     for (const ConformanceRow &row : readConformanceTable(QStringLiteral(CONFORMANCE_TABLE), &problem))
         for (const QByteArray &message : row.messages)
             (row.line ? lines : datagrams) << withIdBase(message, 1000);
-    const QByteArray good = wire::frame(wire::encode(Reply{7, true, {}, {}}));
+    const QByteArray good = protocol::frame(protocol::encode(Reply{7, true, {}, {}}));
     QByteArray badCrc = good;
     badCrc[5] = char(badCrc[5] ^ 0x01);
     lines << QByteArray("\x01\x02garbage") + good << badCrc + good << QByteArray("\x7e\x7d\x41zz\x7e") + good
           << QByteArray("\x7e\x41\x7d\x7e", 4) + good << good.first(8) + good << QByteArray("\x7e\x55\x7e") + good
-          << QByteArray("\x7e") + QByteArray(3 * wire::MaxMessageBytes, 'a') + good << wire::frame("hello") + good;
+          << QByteArray("\x7e") + QByteArray(3 * protocol::MaxMessageBytes, 'a') + good << protocol::frame("hello") + good;
 }
 
 struct Mismatches
@@ -358,8 +359,8 @@ void TestDissector::verdictsAreTheDecoders()
         for (const QByteArray &datagram : std::as_const(datagrams)) {
             if (datagram.isEmpty())
                 continue; // Wireshark hands an empty datagram to no dissector
-            traffic.datagram(TrafficDirection::Received, {Loopback, port++}, {Loopback, PendantPort}, datagram, datagram.size());
-            udpExpected << verdictOf(wire::decode(datagram));
+            traffic.datagram(wire::TrafficDirection::Received, {Loopback, port++}, {Loopback, PendantPort}, datagram, datagram.size());
+            udpExpected << verdictOf(protocol::decode(datagram));
         }
     }
     // The same bytes as serial lines: the frames a receiver finds in them, as it hands them to the capture.
@@ -370,13 +371,13 @@ void TestDissector::verdictsAreTheDecoders()
         capture::TrafficCapture traffic;
         QCOMPARE(traffic.open(serialCapture, capture::LinkKind::Serial), QString());
         for (const QByteArray &stream : std::as_const(lines)) {
-            wire::FrameReader reader;
+            protocol::FrameReader reader;
             reader.keepRawFrames(true);
-            const wire::FrameReader::Result result = reader.feed(stream);
+            const protocol::FrameReader::Result result = reader.feed(stream);
             // A frame the stream leaves open has no end to capture yet (its fault may be known already).
             QVERIFY(result.rawFrames.size() <= result.messages.size() + result.drops.size());
-            for (const wire::FrameReader::RawFrame &raw : result.rawFrames) {
-                traffic.serialFrame(TrafficDirection::Received, raw.bytes, raw.size);
+            for (const protocol::FrameReader::RawFrame &raw : result.rawFrames) {
+                traffic.serialFrame(wire::TrafficDirection::Received, raw.bytes, raw.size);
                 serialExpected << verdictOfFrame(raw.bytes);
                 ++frames;
             }
@@ -401,7 +402,7 @@ void TestDissector::verdictsAreTheDecoders()
 // Away from its ports, the dissector takes a datagram only when magic, version and length agree.
 void TestDissector::heuristicClaimsOnlyTavlox()
 {
-    const QByteArray good = wire::encode(wire::SequencedInput{4, {InputKind::KeyDown, 21, 0, 0, {}}});
+    const QByteArray good = protocol::encode(protocol::SequencedInput{4, {InputKind::KeyDown, 21, 0, 0, {}}});
     QByteArray badMagic = good, badVersion = good;
     badMagic[1] = 'Y';
     badVersion[2] = 2;
@@ -412,7 +413,7 @@ void TestDissector::heuristicClaimsOnlyTavlox()
         capture::TrafficCapture traffic;
         QCOMPARE(traffic.open(path, capture::LinkKind::Udp), QString());
         for (const auto &[bytes, claimed] : datagrams)
-            traffic.datagram(TrafficDirection::Sent, {Loopback, 40000}, {Loopback, 40001}, bytes, bytes.size());
+            traffic.datagram(wire::TrafficDirection::Sent, {Loopback, 40000}, {Loopback, 40001}, bytes, bytes.size());
     }
     const Decode decode = readWithDissector(path, {QStringLiteral("_ws.col.Info")});
     QVERIFY2(decode.luaErrors.isEmpty(), qPrintable(decode.luaErrors));
@@ -437,10 +438,10 @@ void TestDissector::captureIsWholeAfterSigterm()
     constexpr int Requests = 20;
     int replies = 0;
     for (quint32 id = 1; id <= Requests; ++id) {
-        console.writeDatagram(wire::encode(Request{id, RequestKind::GetKeyState, {}, {}}), QHostAddress::LocalHost, pendantPort);
+        console.writeDatagram(protocol::encode(Request{id, RequestKind::GetKeyState, {}, {}}), QHostAddress::LocalHost, pendantPort);
         // The pendant's heartbeat may come in between.
         while (console.hasPendingDatagrams() || console.waitForReadyRead(5000)) {
-            const wire::Decoded decoded = wire::decode(console.receiveDatagram().data());
+            const protocol::Decoded decoded = protocol::decode(console.receiveDatagram().data());
             if (decoded.message && std::holds_alternative<Reply>(*decoded.message)) {
                 ++replies;
                 break;
@@ -484,8 +485,8 @@ void TestDissector::failedCaptureStopsOnAWholePacket()
         FileSizeLimit limit(64 * 1024);
         QCOMPARE(traffic.open(path, capture::LinkKind::Udp), QString());
         for (quint32 id = 1; id <= Sent; ++id) {
-            const QByteArray message = wire::encode(Request{id, RequestKind::Led, {3, 1}, {}});
-            traffic.datagram(TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
+            const QByteArray message = protocol::encode(Request{id, RequestKind::Led, {3, 1}, {}});
+            traffic.datagram(wire::TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
         }
         traffic.flush();
     }
@@ -502,13 +503,13 @@ void TestDissector::failedCaptureStopsOnAWholePacket()
 void TestDissector::theOtherLinkKindGoesToAFileBeside()
 {
     const QString path = m_folder.filePath(QStringLiteral("both.pcap"));
-    const QByteArray message = wire::encode(Request{9, RequestKind::GetKeyState, {}, {}});
+    const QByteArray message = protocol::encode(Request{9, RequestKind::GetKeyState, {}, {}});
     {
         capture::TrafficCapture traffic;
         QCOMPARE(traffic.open(path, capture::LinkKind::Serial), QString()); // nothing yet: UDP takes the file
-        traffic.datagram(TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
-        const QByteArray framed = wire::frame(message);
-        traffic.serialFrame(TrafficDirection::Sent, framed, framed.size());
+        traffic.datagram(wire::TrafficDirection::Sent, {Loopback, 5007}, {Loopback, PendantPort}, message, message.size());
+        const QByteArray framed = protocol::frame(message);
+        traffic.serialFrame(wire::TrafficDirection::Sent, framed, framed.size());
         QCOMPARE(traffic.paths(), (QStringList{path, m_folder.filePath(QStringLiteral("both-serial.pcap"))}));
     }
     for (const QString &file : {path, m_folder.filePath(QStringLiteral("both-serial.pcap"))}) {

@@ -68,7 +68,7 @@ void TestEndToEnd::consoleDrivesThePendant()
 
     click(m_window.get(), QStringLiteral("cmdTp(1)"));
     QTRY_COMPARE(log(), QStringList{QStringLiteral("LED : 1, 1")});
-    QCOMPARE(m_device->led(1), tavlox::LedMode::On);
+    QCOMPARE(m_device->led(1), protocol::LedMode::On);
 
     typeInto(m_window.get(), QStringLiteral("txtLED"), QStringLiteral("3"));
     click(m_window.get(), QStringLiteral("cmdTp(3)"));
@@ -76,7 +76,7 @@ void TestEndToEnd::consoleDrivesThePendant()
     click(m_window.get(), QStringLiteral("cmdTp(7)"));
     QTRY_COMPARE(log().mid(1), (QStringList{QStringLiteral("LED : 3, 2"), QStringLiteral("Beep : 1000"),
                                             QStringLiteral("Backlight : False")}));
-    QCOMPARE(m_device->led(3), tavlox::LedMode::Flash);
+    QCOMPARE(m_device->led(3), protocol::LedMode::Flash);
     QVERIFY(!m_device->backlight());
     click(m_window.get(), QStringLiteral("cmdTp(6)"));
 

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-using tavlox::DrawingItem;
+using protocol::DrawingItem;
 
 namespace {
 constexpr QRgb Black = 0xFF000000;

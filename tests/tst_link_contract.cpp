@@ -196,7 +196,7 @@ void TestLinkContract::wiringCheckAfterSilenceAndRecovery()
     m_rig->pendant.device.setConnected(true);
     (void)m_controller->Execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("4")), Value::i2(1)}));
     QTRY_VERIFY(messages().contains(QStringLiteral("257 [VT_I4 4, VT_I2 1]")));
-    QCOMPARE(m_rig->pendant.device.led(4), tavlox::LedMode::On);
+    QCOMPARE(m_rig->pendant.device.led(4), protocol::LedMode::On);
 }
 
 int main(int argc, char *argv[])

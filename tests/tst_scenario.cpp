@@ -189,9 +189,9 @@ void TestScenario::handlersAnswer()
     QFETCH(QString, outcome);
     QFETCH(bool, carriedOut);
     play(QStringLiteral("pendant.on('LED', %1);\nsleep(60000);").arg(handler));
-    QTRY_VERIFY(m_host->decides(tavlox::RequestKind::Led));
+    QTRY_VERIFY(m_host->decides(protocol::RequestKind::Led));
     QCOMPARE(execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("3")), Value::i2(1)})), outcome);
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->led(3) == tavlox::LedMode::On, carriedOut, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->led(3) == protocol::LedMode::On, carriedOut, 1000);
     QCOMPARE(execute(QStringLiteral("Beep"), Value::text(QStringLiteral("5"))), QStringLiteral("ok")); // no handler: at once
 }
 
@@ -227,7 +227,7 @@ test('state', function () {
 )")
                                                .arg(png)),
                              &script::ScriptRunner::finished);
-    QTRY_VERIFY(m_host->decides(tavlox::RequestKind::Beep));
+    QTRY_VERIFY(m_host->decides(protocol::RequestKind::Beep));
     QCOMPARE(execute(QStringLiteral("Beep"), Value::text(QStringLiteral("120"))), QStringLiteral("ok"));
     QCOMPARE(execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("2")), Value::i2(1)})), QStringLiteral("ok"));
     QCOMPARE(execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("7")), Value::i2(2)})), QStringLiteral("ok"));
@@ -254,7 +254,7 @@ test('order', function () {
 });
 )")),
                              &script::ScriptRunner::finished);
-    QTRY_VERIFY(m_host->decides(tavlox::RequestKind::GetKeyState));
+    QTRY_VERIFY(m_host->decides(protocol::RequestKind::GetKeyState));
     for (int k = 0; k < 30; ++k)
         QCOMPARE(execute(QStringLiteral("GetKeyState"), Value::missing()), QStringLiteral("ok"));
     QVERIFY(!finished.isEmpty() || finished.wait(10000));
@@ -279,14 +279,14 @@ void TestScenario::misbehavingScenarioLeavesThePendantAnswering()
     QFETCH(QString, source);
     QFETCH(int, status);
     QSignalSpy finished(&play(source, 1), &script::ScriptRunner::finished);
-    QTRY_VERIFY(m_host->decides(tavlox::RequestKind::Led));
+    QTRY_VERIFY(m_host->decides(protocol::RequestKind::Led));
     (void)execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("1")), Value::i2(1)}));
     QCOMPARE(execute(QStringLiteral("GetKeyState"), Value::missing()), QStringLiteral("ok"));
     QCOMPARE(execute(QStringLiteral("Beep"), Value::text(QStringLiteral("5"))), QStringLiteral("ok"));
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.first().first().toInt(), status);
     QCOMPARE(execute(QStringLiteral("LED"), Value::array({Value::text(QStringLiteral("2")), Value::i2(1)})), QStringLiteral("ok"));
-    QCOMPARE(m_device->led(2), tavlox::LedMode::On);
+    QCOMPARE(m_device->led(2), protocol::LedMode::On);
 }
 
 QTEST_MAIN(TestScenario)

@@ -145,8 +145,8 @@ test("controller", function () {
 )"));
     QCOMPARE(report.status, int(script::AllPassed));
     QCOMPARE(report.tests, (QStringList{"window", "log", "controller"}));
-    QCOMPARE(m_device->led(2), tavlox::LedMode::Flash);
-    QCOMPARE(m_device->led(4), tavlox::LedMode::On);
+    QCOMPARE(m_device->led(2), protocol::LedMode::Flash);
+    QCOMPARE(m_device->led(4), protocol::LedMode::On);
 }
 
 void TestScript::errorsAreReported_data()

@@ -19,12 +19,12 @@ Value drawing(std::initializer_list<std::pair<int, QStringList>> items)
 }
 
 // The request as one line: kind, numbers, and each drawing item's code and parameters.
-QString described(const tavlox::Request &request)
+QString described(const protocol::Request &request)
 {
-    QStringList parts{QLatin1String(tavlox::nameOf(request.kind))};
+    QStringList parts{QLatin1String(protocol::nameOf(request.kind))};
     for (int number : request.numbers)
         parts << QString::number(number);
-    for (const tavlox::DrawingItem &item : request.drawing)
+    for (const protocol::DrawingItem &item : request.drawing)
         parts << QStringLiteral("%1(%2)").arg(item.code).arg(item.parameters.join(QLatin1Char('|')));
     return parts.join(QLatin1Char(' '));
 }
@@ -47,9 +47,9 @@ void TestTavloxRequests::commandNames_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("kind"); // -1: no such command
-    QTest::newRow("Beep") << "Beep" << int(tavlox::RequestKind::Beep);
-    QTest::newRow("any case") << "getkeystate" << int(tavlox::RequestKind::GetKeyState);
-    QTest::newRow("DrawMiniTP") << "DRAWMINITP" << int(tavlox::RequestKind::DrawMiniTP);
+    QTest::newRow("Beep") << "Beep" << int(protocol::RequestKind::Beep);
+    QTest::newRow("any case") << "getkeystate" << int(protocol::RequestKind::GetKeyState);
+    QTest::newRow("DrawMiniTP") << "DRAWMINITP" << int(protocol::RequestKind::DrawMiniTP);
     QTest::newRow("unknown") << "Dance" << -1;
     QTest::newRow("prefix is not enough") << "Beeps" << -1;
 }
@@ -146,11 +146,11 @@ void TestTavloxRequests::refused()
 
 void TestTavloxRequests::keyStateResult()
 {
-    const tavlox::Request request = tavlox::requestFor(tavlox::RequestKind::GetKeyState, Value::missing());
-    const tavlox::Reply reply{7, true, {}, {1, 16, 0, 0, 32768, 0, 0, 3}};
+    const protocol::Request request = tavlox::requestFor(protocol::RequestKind::GetKeyState, Value::missing());
+    const protocol::Reply reply{7, true, {}, {1, 16, 0, 0, 32768, 0, 0, 3}};
     QCOMPARE(tavlox::resultFor(request, reply).describe(),
              QStringLiteral("[VT_I4 1, VT_I4 16, VT_I4 0, VT_I4 0, VT_I4 32768, VT_I4 0, VT_I4 0, VT_I4 3]"));
-    QCOMPARE(tavlox::resultFor(tavlox::requestFor(tavlox::RequestKind::Backlight, Value::boolean(false)), reply), Value());
+    QCOMPARE(tavlox::resultFor(tavlox::requestFor(protocol::RequestKind::Backlight, Value::boolean(false)), reply), Value());
 }
 
 QTEST_GUILESS_MAIN(TestTavloxRequests)

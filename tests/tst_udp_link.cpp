@@ -119,7 +119,7 @@ void TestUdpLink::strangersAndGarbageAreDroppedAndChangeNothing()
     click(m_window.get(), QStringLiteral("cmdEng(0)"));
     QVERIFY(m_window->controller());
 
-    const QByteArray keyDown = tavlox::wire::encode(tavlox::wire::SequencedInput{1, {tavlox::InputKind::KeyDown, 9, 0, 0, {}}});
+    const QByteArray keyDown = protocol::encode(protocol::SequencedInput{1, {protocol::InputKind::KeyDown, 9, 0, 0, {}}});
     QUdpSocket stranger;
     QVERIFY(stranger.bind(QHostAddress::LocalHost, 0));
     stranger.writeDatagram(keyDown, QHostAddress::LocalHost, consolePort);
@@ -128,7 +128,7 @@ void TestUdpLink::strangersAndGarbageAreDroppedAndChangeNothing()
         pendantSocket.writeDatagram(garbage, QHostAddress::LocalHost, consolePort);
     // And then a real one, which must still get through. Loopback queues datagrams in the order they were sent, so
     // everything above is read before it.
-    pendantSocket.writeDatagram(tavlox::wire::encode(tavlox::wire::SequencedInput{2, {tavlox::InputKind::KeyDown, 10, 0, 0, {}}}),
+    pendantSocket.writeDatagram(protocol::encode(protocol::SequencedInput{2, {protocol::InputKind::KeyDown, 10, 0, 0, {}}}),
                                 QHostAddress::LocalHost, consolePort);
     QTRY_COMPARE(log(), (QStringList{QStringLiteral("KeyDown : 10"), QStringLiteral("KeyPress : 10")}));
 }
@@ -178,11 +178,11 @@ void TestUdpLink::faultyNetworkNeitherHangsNorDoublesLines()
     const quint16 consolePort = freeUdpPort();
     auto pendantPort = freeUdpPort();
     FaultyRelay relay(pendantPort, 20261208);
-    tavlox::UdpChannel pendantChannel(QHostAddress::LocalHost, pendantPort, QHostAddress::LocalHost,
+    wire::UdpChannel pendantChannel(QHostAddress::LocalHost, pendantPort, QHostAddress::LocalHost,
                                       relay.pendantSidePort());
     QCOMPARE(pendantChannel.open(), QString());
     ScriptedPendant pendant;
-    tavlox::EndpointBridge bridge(pendantChannel, pendant);
+    wire::EndpointBridge bridge(pendantChannel, pendant);
     pointConsoleAt(m_window.get(), relay.consoleSidePort(), consolePort);
     typeInto(m_window.get(), QStringLiteral("txtExecTimeout"), QStringLiteral("200"));
     click(m_window.get(), QStringLiteral("cmdEng(0)"));

@@ -23,6 +23,7 @@
 using cao::Value;
 using testing::ConformanceRow;
 using namespace tavlox;
+using namespace protocol;
 
 namespace {
 QList<ConformanceRow> table()
@@ -64,11 +65,11 @@ class TestEnd : public QObject
 public:
     virtual void send(const QByteArray &bytes) = 0; // a message (framed on a serial line) or raw line bytes
     virtual void sendRaw(const QByteArray &lineBytes) { send(lineBytes); }
-    QList<wire::Message> received;
+    QList<protocol::Message> received;
     std::function<void()> onReceived;
 
 protected:
-    void take(const QList<wire::Message> &messages)
+    void take(const QList<protocol::Message> &messages)
     {
         received += messages;
         if (onReceived && !messages.isEmpty())
@@ -84,7 +85,7 @@ public:
         m_socket.bind(QHostAddress::LocalHost, 0);
         connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
             while (m_socket.hasPendingDatagrams()) {
-                const wire::Decoded decoded = wire::decode(m_socket.receiveDatagram().data());
+                const protocol::Decoded decoded = protocol::decode(m_socket.receiveDatagram().data());
                 if (decoded.message)
                     take({*decoded.message});
             }
@@ -107,12 +108,12 @@ public:
         m_port.open(QIODevice::ReadWrite);
         connect(&m_port, &QSerialPort::readyRead, this, [this] { take(m_reader.feed(m_port.readAll()).messages); });
     }
-    void send(const QByteArray &bytes) override { m_port.write(wire::frame(bytes)); }
+    void send(const QByteArray &bytes) override { m_port.write(protocol::frame(bytes)); }
     void sendRaw(const QByteArray &lineBytes) override { m_port.write(lineBytes); }
 
 private:
     QSerialPort m_port;
-    wire::FrameReader m_reader;
+    protocol::FrameReader m_reader;
 };
 
 quint32 freshId()
@@ -128,13 +129,13 @@ QList<std::optional<Request>> requestsOf(const ConformanceRow &row, quint32 base
     QList<std::optional<Request>> requests;
     for (const QByteArray &bytes : row.messages) {
         if (row.line) {
-            wire::FrameReader reader;
-            for (const wire::Message &message : reader.feed(bytes).messages)
+            protocol::FrameReader reader;
+            for (const protocol::Message &message : reader.feed(bytes).messages)
                 if (const auto *request = std::get_if<Request>(&message))
                     requests << *request;
             continue;
         }
-        const wire::Decoded decoded = wire::decode(testing::withIdBase(bytes, base));
+        const protocol::Decoded decoded = protocol::decode(testing::withIdBase(bytes, base));
         const auto *request = decoded.message ? std::get_if<Request>(&*decoded.message) : nullptr;
         requests << (request ? std::optional<Request>(*request) : std::nullopt);
     }
@@ -280,9 +281,9 @@ void TestWireConformance::checkPendant(TestEnd &end, QProcess &process)
             end.send(testing::withIdBase(message, base));
     }
     const quint32 probe = freshId();
-    end.send(wire::encode(Request{probe, RequestKind::GetKeyState, {}, {}}));
+    end.send(protocol::encode(Request{probe, RequestKind::GetKeyState, {}, {}}));
     QList<Reply> replies;
-    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(end.received.begin() + seen, end.received.end(), [probe](const wire::Message &m) {
+    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(end.received.begin() + seen, end.received.end(), [probe](const protocol::Message &m) {
                                  return std::holds_alternative<Reply>(m) && std::get<Reply>(m).id == probe;
                              }),
                              5000);
@@ -338,7 +339,7 @@ void TestWireConformance::checkPendant(TestEnd &end, QProcess &process)
 void TestWireConformance::sync(TestEnd &end)
 {
     const QString marker = QStringLiteral("end of row %1").arg(freshId());
-    end.send(wire::encode(wire::SequencedInput{freshId(), {InputKind::LcdText, 0, 0, 0, marker}}));
+    end.send(protocol::encode(protocol::SequencedInput{freshId(), {InputKind::LcdText, 0, 0, 0, marker}}));
     const QString raised = QStringLiteral("258 VT_BSTR \"%1\"").arg(marker);
     QTRY_VERIFY_WITH_TIMEOUT(m_raised.contains(raised), 5000);
     m_raised.removeAll(raised);
@@ -357,7 +358,7 @@ void TestWireConformance::checkProvider(TestEnd &end, cao::Controller &controlle
         // The row's messages answer the request the provider sends for the command.
         end.received.clear();
         end.onReceived = [&] {
-            for (const wire::Message &message : std::as_const(end.received))
+            for (const protocol::Message &message : std::as_const(end.received))
                 if (const auto *request = std::get_if<Request>(&message)) {
                     const quint32 id = request->id;
                     end.received.clear();

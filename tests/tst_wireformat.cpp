@@ -4,11 +4,10 @@
 
 #include <QTest>
 
-using namespace tavlox;
-using namespace tavlox::wire;
+using namespace protocol;
 
-Q_DECLARE_METATYPE(tavlox::wire::Message)
-Q_DECLARE_METATYPE(tavlox::wire::DropReason)
+Q_DECLARE_METATYPE(protocol::Message)
+Q_DECLARE_METATYPE(protocol::DropReason)
 
 namespace {
 QByteArray header(quint8 version, quint8 type, quint32 id, quint16 length)
@@ -192,7 +191,7 @@ void TestWireFormat::answersAreRememberedForTheLast64()
 {
     QFETCH(int, between);
     QFETCH(bool, answeredAgain);
-    tavlox::RecentAnswers answers;
+    wire::RecentAnswers answers;
     answers.taken(100);
     QVERIFY(answers.underWay(100));
     answers.answered({100, false, QStringLiteral("Beep milliseconds: -5 is outside 0–60000"), {}});
@@ -201,7 +200,7 @@ void TestWireFormat::answersAreRememberedForTheLast64()
         answers.taken(quint32(100 + k));
         answers.answered({quint32(100 + k), k % 2 == 0, k % 2 == 0 ? QString() : QStringLiteral("refused"), {}});
     }
-    const tavlox::Reply *again = answers.answerTo(100);
+    const protocol::Reply *again = answers.answerTo(100);
     QCOMPARE(again != nullptr, answeredAgain);
     if (again)
         QCOMPARE(again->error, QStringLiteral("Beep milliseconds: -5 is outside 0–60000"));

@@ -21,6 +21,6 @@ std::unique_ptr<capture::TrafficCapture> startCapture(const QString &path, captu
     QObject::connect(traffic.get(), &capture::TrafficCapture::failed, traffic.get(), [program](const QString &message) {
         std::fprintf(stderr, "%s: %s; the link goes on without it\n", program, qPrintable(message));
     });
-    tavlox::setTrafficTap(traffic.get());
+    wire::setTrafficTap(traffic.get());
     return traffic;
 }

@@ -35,7 +35,7 @@ void GuiInputInjector::mouse(int x, int y, tavlox::MouseAction action)
 {
     if (!m_target || !m_target->isVisible())
         return;
-    const QPoint inWindow(x * m_target->width() / tavlox::LcdWidth, y * m_target->height() / tavlox::LcdHeight);
+    const QPoint inWindow(x * m_target->width() / protocol::LcdWidth, y * m_target->height() / protocol::LcdHeight);
     QWidget *receiver = m_target->childAt(inWindow);
     if (!receiver)
         receiver = m_target;

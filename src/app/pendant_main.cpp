@@ -36,18 +36,18 @@ int main(int argc, char *argv[])
             return FileUnwritable;
     }
 
-    std::unique_ptr<tavlox::WireChannel> channel;
+    std::unique_ptr<wire::WireChannel> channel;
     if (line->serialDevice.isEmpty())
-        channel = std::make_unique<tavlox::UdpChannel>(line->localAddress, line->localPort, line->peerAddress, line->peerPort);
+        channel = std::make_unique<wire::UdpChannel>(line->localAddress, line->localPort, line->peerAddress, line->peerPort);
     else
-        channel = std::make_unique<tavlox::SerialChannel>(line->serialDevice);
+        channel = std::make_unique<wire::SerialChannel>(line->serialDevice);
     if (const QString why = channel->open(); !why.isEmpty()) {
         std::fprintf(stderr, "zandorex-pendant: %s\n", qPrintable(why));
         return LinkUnavailable;
     }
 
     pendant::PendantDevice device;
-    tavlox::EndpointBridge bridge(*channel, device);
+    wire::EndpointBridge bridge(*channel, device);
     std::unique_ptr<pendant::PendantWindow> window;
     if (!line->headless) {
         window = std::make_unique<pendant::PendantWindow>(device);

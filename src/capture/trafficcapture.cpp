@@ -96,8 +96,8 @@ TrafficCapture::TrafficCapture(QObject *parent) : QObject(parent) {}
 
 TrafficCapture::~TrafficCapture()
 {
-    if (tavlox::trafficTap() == this)
-        tavlox::setTrafficTap(nullptr);
+    if (wire::trafficTap() == this)
+        wire::setTrafficTap(nullptr);
     for (const auto &output : m_outputs)
         output->file.close(); // while a last failure can still be told
 }
@@ -183,7 +183,7 @@ void TrafficCapture::write(Output &output, QByteArrayView header, QByteArrayView
     output.file.wrote(PcapRecordHeaderBytes + record.caplen);
 }
 
-void TrafficCapture::datagram(tavlox::TrafficDirection, tavlox::UdpEndpoint from, tavlox::UdpEndpoint to,
+void TrafficCapture::datagram(wire::TrafficDirection, wire::UdpEndpoint from, wire::UdpEndpoint to,
                               QByteArrayView bytes, qsizetype size)
 {
     Output *output = outputFor(LinkKind::Udp);
@@ -207,12 +207,12 @@ void TrafficCapture::datagram(tavlox::TrafficDirection, tavlox::UdpEndpoint from
     write(*output, QByteArrayView(reinterpret_cast<const char *>(header.data()), header.size()), bytes, size);
 }
 
-void TrafficCapture::serialFrame(tavlox::TrafficDirection direction, QByteArrayView bytes, qsizetype size)
+void TrafficCapture::serialFrame(wire::TrafficDirection direction, QByteArrayView bytes, qsizetype size)
 {
     Output *output = outputFor(LinkKind::Serial);
     if (!output)
         return;
-    const char header = direction == tavlox::TrafficDirection::Sent ? 1 : 0;
+    const char header = direction == wire::TrafficDirection::Sent ? 1 : 0;
     write(*output, QByteArrayView(&header, 1), bytes, size);
 }
 

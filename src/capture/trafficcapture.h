@@ -15,7 +15,7 @@ namespace capture {
 
 enum class LinkKind { Udp, Serial };
 
-class TrafficCapture : public QObject, public tavlox::TrafficTap
+class TrafficCapture : public QObject, public wire::TrafficTap
 {
     Q_OBJECT
 public:
@@ -23,15 +23,15 @@ public:
     ~TrafficCapture() override; // writes every packet still buffered
 
     // Creates the file (emptied if it exists) for the link kind expected first; returns why it cannot, or empty.
-    // Packets are taken from then on: make it the program's tap (tavlox::setTrafficTap) once it is open.
+    // Packets are taken from then on: make it the program's tap (wire::setTrafficTap) once it is open.
     [[nodiscard]] QString open(const QString &path, LinkKind expected);
     // The files written to, the first one first.
     [[nodiscard]] QStringList paths() const;
     void flush();
 
-    void datagram(tavlox::TrafficDirection direction, tavlox::UdpEndpoint from, tavlox::UdpEndpoint to,
+    void datagram(wire::TrafficDirection direction, wire::UdpEndpoint from, wire::UdpEndpoint to,
                   QByteArrayView bytes, qsizetype size) override;
-    void serialFrame(tavlox::TrafficDirection direction, QByteArrayView bytes, qsizetype size) override;
+    void serialFrame(wire::TrafficDirection direction, QByteArrayView bytes, qsizetype size) override;
 
 Q_SIGNALS:
     // Once per file that cannot be written any more, naming it and the reason; the links go on working.

@@ -5,7 +5,7 @@
 
 namespace pendant {
 
-using namespace tavlox;
+using namespace protocol;
 
 namespace {
 constexpr int MaxRecallDepth = 4;

@@ -20,13 +20,13 @@ public:
     LcdRenderer();
 
     // Checks the whole drawing first; draws it only when every command is acceptable. Returns why not, or empty.
-    QString render(const QList<tavlox::DrawingItem> &drawing);
+    QString render(const QList<protocol::DrawingItem> &drawing);
 
     [[nodiscard]] const QImage &image() const { return m_image; }
     [[nodiscard]] bool hasStore(int store) const { return m_stored[static_cast<size_t>(store)].has_value(); }
 
 private:
-    void apply(QPainter &painter, const tavlox::DrawingOperation &operation, int dx, int dy, int depth);
+    void apply(QPainter &painter, const protocol::DrawingOperation &operation, int dx, int dy, int depth);
 
     QImage m_image;
     quint32 m_drawingColour = 0xFFFFFF;
@@ -34,7 +34,7 @@ private:
     std::optional<quint32> m_fillColour;
     int m_width = 1;
     std::optional<int> m_recordingStore;
-    std::array<std::optional<QList<tavlox::DrawingOperation>>, tavlox::RecordingStores> m_stored;
+    std::array<std::optional<QList<protocol::DrawingOperation>>, protocol::RecordingStores> m_stored;
 };
 
 } // namespace pendant

@@ -7,7 +7,7 @@
 
 namespace pendant {
 
-using namespace tavlox;
+using namespace protocol;
 
 PendantDevice::PendantDevice(QObject *parent) : PendantEndpoint(parent)
 {

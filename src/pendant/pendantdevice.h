@@ -28,10 +28,10 @@ class RequestGate
 {
 public:
     virtual ~RequestGate() = default;
-    virtual void consider(const tavlox::Request &request, std::function<void(const Verdict &verdict)> decided) = 0;
+    virtual void consider(const protocol::Request &request, std::function<void(const Verdict &verdict)> decided) = 0;
 };
 
-class PendantDevice : public tavlox::PendantEndpoint
+class PendantDevice : public protocol::PendantEndpoint
 {
     Q_OBJECT
 public:
@@ -41,7 +41,7 @@ public:
 
     explicit PendantDevice(QObject *parent = nullptr);
 
-    void submit(const tavlox::Request &request) override;
+    void submit(const protocol::Request &request) override;
 
     // The operator's side.
     void pressKey(int key);
@@ -58,13 +58,13 @@ public:
     // How often a connected pendant says it is there.
     void setHeartbeatInterval(int milliseconds) { m_heartbeat.start(milliseconds); }
 
-    [[nodiscard]] tavlox::LedMode led(int number) const { return m_leds.at(static_cast<size_t>(number - 1)); }
+    [[nodiscard]] protocol::LedMode led(int number) const { return m_leds.at(static_cast<size_t>(number - 1)); }
     [[nodiscard]] bool backlight() const { return m_backlight; }
     [[nodiscard]] const QImage &lcd() const { return m_lcd.image(); }
     // Forced and physically pressed keys together, as GetKeyState reports them.
     [[nodiscard]] bool isKeyDown(int key) const;
     [[nodiscard]] bool isKeyForced(int key) const;
-    [[nodiscard]] std::array<quint16, tavlox::KeyStateWords> keyState() const;
+    [[nodiscard]] std::array<quint16, protocol::KeyStateWords> keyState() const;
     [[nodiscard]] bool panelForced() const { return m_panelForced; }
     [[nodiscard]] QPoint forcedTouch() const { return m_forcedTouch; }
 
@@ -72,21 +72,21 @@ Q_SIGNALS:
     void stateChanged();
     void beeped(int milliseconds);
     // Every request a connected pendant hears, before it is carried out.
-    void requestReceived(const tavlox::Request &request);
+    void requestReceived(const protocol::Request &request);
 
 private:
-    tavlox::Reply handle(const tavlox::Request &request);
-    void carryOut(const tavlox::Request &request, const std::optional<QList<int>> &numbers = {});
-    void follow(const tavlox::Request &request, const Verdict &verdict);
-    void report(const tavlox::Input &input);
-    void reportTouch(tavlox::InputKind kind, int x, int y);
+    protocol::Reply handle(const protocol::Request &request);
+    void carryOut(const protocol::Request &request, const std::optional<QList<int>> &numbers = {});
+    void follow(const protocol::Request &request, const Verdict &verdict);
+    void report(const protocol::Input &input);
+    void reportTouch(protocol::InputKind kind, int x, int y);
 
     bool m_connected = true;
-    std::array<tavlox::LedMode, tavlox::LedCount> m_leds{};
+    std::array<protocol::LedMode, protocol::LedCount> m_leds{};
     bool m_backlight = true;
     LcdRenderer m_lcd;
-    std::array<quint16, tavlox::KeyStateWords> m_forcedKeys{};
-    std::bitset<tavlox::PendantKeyCount> m_pressedKeys;
+    std::array<quint16, protocol::KeyStateWords> m_forcedKeys{};
+    std::bitset<protocol::PendantKeyCount> m_pressedKeys;
     bool m_panelForced = false;
     QPoint m_forcedTouch;
     QTimer m_heartbeat;

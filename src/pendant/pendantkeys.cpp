@@ -26,7 +26,7 @@ int keyNamed(const QString &name)
     bool isNumber = false;
     const int number = name.toInt(&isNumber);
     if (isNumber)
-        return number >= 0 && number < tavlox::PendantKeyCount ? number : -1;
+        return number >= 0 && number < protocol::PendantKeyCount ? number : -1;
     for (const auto &[prefix, miniTp] : {std::pair{"miniTP ", true}, std::pair{"miniTP:", true}, std::pair{"TP ", false}, std::pair{"TP:", false}})
         if (name.startsWith(QLatin1String(prefix)))
             return captions(miniTp).value(name.mid(int(qstrlen(prefix))), -1);

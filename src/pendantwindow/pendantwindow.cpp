@@ -19,7 +19,7 @@
 
 namespace pendant {
 
-using tavlox::LedMode;
+using protocol::LedMode;
 
 namespace {
 constexpr int FlashPeriodMs = 300;
@@ -51,7 +51,7 @@ void LedLamp::paintEvent(QPaintEvent *)
 
 LcdView::LcdView(PendantDevice &device, QWidget *parent) : QWidget(parent), m_device(device)
 {
-    setFixedSize(tavlox::LcdWidth, tavlox::LcdHeight);
+    setFixedSize(protocol::LcdWidth, protocol::LcdHeight);
     setCursor(Qt::CrossCursor);
     setAccessibleName(QStringLiteral("LCD and touch panel"));
 }

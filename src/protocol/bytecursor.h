@@ -4,7 +4,7 @@
 
 #include <QStringDecoder>
 
-namespace tavlox::wire {
+namespace protocol {
 
 class Writer
 {
@@ -106,4 +106,4 @@ private:
     qsizetype m_at = 0;
 };
 
-} // namespace tavlox::wire
+} // namespace protocol

@@ -1,6 +1,6 @@
 #include "drawingrules.h"
 
-namespace tavlox {
+namespace protocol {
 
 namespace {
 std::optional<int> parseInteger(const QString &text, int minimum, int maximum)
@@ -127,4 +127,4 @@ std::optional<DrawingOperation> interpretDrawingItem(const DrawingItem &item, QS
     }
 }
 
-} // namespace tavlox
+} // namespace protocol

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-namespace tavlox {
+namespace protocol {
 
 enum DrawingCode : int {
     SetDrawingColour = 16,
@@ -41,4 +41,4 @@ struct DrawingOperation
 // A colour as "#RRGGBB", "0xRRGGBB" or a decimal 0-16777215.
 [[nodiscard]] std::optional<quint32> parseColour(const QString &text);
 
-} // namespace tavlox
+} // namespace protocol

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tavlox {
+namespace protocol {
 
 namespace {
 constexpr int KeyStateWordMax = 0xFFFF;
@@ -147,4 +147,4 @@ std::optional<QString> inputProblem(const Input &input)
     return std::nullopt;
 }
 
-} // namespace tavlox
+} // namespace protocol

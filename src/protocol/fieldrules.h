@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-namespace tavlox {
+namespace protocol {
 
 struct NumberRule
 {
@@ -30,4 +30,4 @@ struct NumberRule
 [[nodiscard]] std::optional<QString> replyProblem(RequestKind answered, const Reply &reply);
 [[nodiscard]] std::optional<QString> inputProblem(const Input &input);
 
-} // namespace tavlox
+} // namespace protocol

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace tavlox::wire {
+namespace protocol {
 
 quint16 frameCheck(QByteArrayView bytes)
 {
@@ -150,4 +150,4 @@ void FrameReader::finishFrame(Result &result)
         result.drops << decoded.reason;
 }
 
-} // namespace tavlox::wire
+} // namespace protocol

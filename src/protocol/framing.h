@@ -2,7 +2,7 @@
 // The serial line's framing: each wire message between flags, byte-stuffed, with a CRC (docs/wire-protocol.md).
 #include "protocol/wireformat.h"
 
-namespace tavlox::wire {
+namespace protocol {
 
 // CRC-16/X-25 (the HDLC frame check sequence) over a frame's content.
 [[nodiscard]] quint16 frameCheck(QByteArrayView bytes);
@@ -52,4 +52,4 @@ private:
     RawFrame m_raw; // the frame so far, from its opening flag on (or the bytes before the first flag)
 };
 
-} // namespace tavlox::wire
+} // namespace protocol

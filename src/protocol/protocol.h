@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tavlox {
+namespace protocol {
 
 inline constexpr int LcdWidth = 320;
 inline constexpr int LcdHeight = 240;
@@ -75,11 +75,11 @@ public:
     virtual void submit(const Request &request) = 0;
 
 Q_SIGNALS:
-    void replied(const tavlox::Reply &reply);
-    void inputOccurred(const tavlox::Input &input);
+    void replied(const protocol::Reply &reply);
+    void inputOccurred(const protocol::Input &input);
 };
 
-} // namespace tavlox
+} // namespace protocol
 
-Q_DECLARE_METATYPE(tavlox::Reply)
-Q_DECLARE_METATYPE(tavlox::Input)
+Q_DECLARE_METATYPE(protocol::Reply)
+Q_DECLARE_METATYPE(protocol::Input)

@@ -4,7 +4,7 @@
 
 #include <QtEndian>
 
-namespace tavlox::wire {
+namespace protocol {
 
 namespace {
 bool writeNumbers(Writer &out, const QList<int> &numbers)
@@ -306,4 +306,4 @@ QString describe(DropReason reason)
     return {};
 }
 
-} // namespace tavlox::wire
+} // namespace protocol

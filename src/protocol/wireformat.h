@@ -8,7 +8,7 @@
 #include <optional>
 #include <variant>
 
-namespace tavlox::wire {
+namespace protocol {
 
 inline constexpr quint8 MagicFirst = 0x5A;  // 'Z'
 inline constexpr quint8 MagicSecond = 0x58; // 'X'
@@ -57,4 +57,4 @@ struct Decoded
 [[nodiscard]] QString describe(const Message &message);
 [[nodiscard]] QString describe(DropReason reason);
 
-} // namespace tavlox::wire
+} // namespace protocol

@@ -8,7 +8,7 @@
 
 namespace scenario {
 
-using tavlox::Request;
+using protocol::Request;
 
 // A verdict on its way from the script's thread to the device: whichever of the user-interface thread's look-out
 // and a posted call sees it first hands it on, once.
@@ -78,15 +78,15 @@ void PendantHost::setDecided(const QStringList &kinds)
     m_decided = kinds;
 }
 
-bool PendantHost::decides(tavlox::RequestKind kind) const
+bool PendantHost::decides(protocol::RequestKind kind) const
 {
     std::lock_guard lock(m_decidedMutex);
     return decidesLocked(kind);
 }
 
-bool PendantHost::decidesLocked(tavlox::RequestKind kind) const
+bool PendantHost::decidesLocked(protocol::RequestKind kind) const
 {
-    return m_post && (m_decided.contains(QStringLiteral("*")) || m_decided.contains(QLatin1String(tavlox::nameOf(kind))));
+    return m_post && (m_decided.contains(QStringLiteral("*")) || m_decided.contains(QLatin1String(protocol::nameOf(kind))));
 }
 
 void PendantHost::consider(const Request &request, std::function<void(const pendant::Verdict &verdict)> decided)

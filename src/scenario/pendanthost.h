@@ -27,8 +27,8 @@ public:
     void uninstall() override;
 
     // Whether a handler of the scenario decides requests of this kind.
-    [[nodiscard]] bool decides(tavlox::RequestKind kind) const;
-    void consider(const tavlox::Request &request, std::function<void(const pendant::Verdict &verdict)> decided) override;
+    [[nodiscard]] bool decides(protocol::RequestKind kind) const;
+    void consider(const protocol::Request &request, std::function<void(const pendant::Verdict &verdict)> decided) override;
 
     [[nodiscard]] pendant::PendantDevice *device() const { return m_device; }
     [[nodiscard]] const QList<int> &beeps() const { return m_beeps; }
@@ -38,7 +38,7 @@ public:
 private:
     struct Pending;
     void releaseAll();
-    [[nodiscard]] bool decidesLocked(tavlox::RequestKind kind) const;
+    [[nodiscard]] bool decidesLocked(protocol::RequestKind kind) const;
 
     QPointer<pendant::PendantDevice> m_device;
     QList<int> m_beeps; // since the scenario started

@@ -15,7 +15,7 @@ namespace scenario {
 
 using script::ActionFailed;
 using script::Stopped;
-using tavlox::Request;
+using protocol::Request;
 
 namespace {
 constexpr int DefaultPressMs = 100;
@@ -23,14 +23,14 @@ constexpr int DefaultExpectMs = 5000;
 
 bool isKindName(const QString &kind)
 {
-    return kind == QLatin1String("*") || std::any_of(tavlox::RequestKindNames.begin(), tavlox::RequestKindNames.end(),
+    return kind == QLatin1String("*") || std::any_of(protocol::RequestKindNames.begin(), protocol::RequestKindNames.end(),
                                                      [&kind](const char *name) { return kind == QLatin1String(name); });
 }
 
 QString kinds()
 {
     QStringList names;
-    for (const char *name : tavlox::RequestKindNames)
+    for (const char *name : protocol::RequestKindNames)
         names << QStringLiteral("\"%1\"").arg(QLatin1String(name));
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or \"*\"");
 }
@@ -211,7 +211,7 @@ QJSValue PendantObject::requestValue(const Request &request)
 {
     QJSEngine &engine = m_context.engine();
     QJSValue value = engine.newObject();
-    value.setProperty(QStringLiteral("kind"), QLatin1String(tavlox::nameOf(request.kind)));
+    value.setProperty(QStringLiteral("kind"), QLatin1String(protocol::nameOf(request.kind)));
     QJSValue numbers = engine.newArray(quint32(request.numbers.size()));
     for (qsizetype k = 0; k < request.numbers.size(); ++k)
         numbers.setProperty(quint32(k), request.numbers[k]);
@@ -234,7 +234,7 @@ void PendantObject::heard(const Request &request)
 
 pendant::Verdict PendantObject::decide(const Request &request)
 {
-    QString kind = QLatin1String(tavlox::nameOf(request.kind));
+    QString kind = QLatin1String(protocol::nameOf(request.kind));
     if (!m_handlers.contains(kind))
         kind = QStringLiteral("*");
     const QJSValue handler = m_handlers.value(kind);
@@ -275,7 +275,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
     qsizetype found = -1;
     const auto matches = [&] {
         for (qsizetype k = m_expectFrom; k < m_heard.size(); ++k)
-            if (kind == QLatin1String("*") || kind == QLatin1String(tavlox::nameOf(m_heard[k].kind))) {
+            if (kind == QLatin1String("*") || kind == QLatin1String(protocol::nameOf(m_heard[k].kind))) {
                 found = k;
                 return true;
             }
@@ -294,8 +294,8 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
 QJSValue PendantObject::led(const QJSValue &number)
 {
     const int n = number.toInt();
-    if (n < 1 || n > tavlox::LedCount) {
-        m_context.engine().throwError(QStringLiteral("led(%1): the LEDs are 1 to %2").arg(number.toString()).arg(tavlox::LedCount));
+    if (n < 1 || n > protocol::LedCount) {
+        m_context.engine().throwError(QStringLiteral("led(%1): the LEDs are 1 to %2").arg(number.toString()).arg(protocol::LedCount));
         return {};
     }
     return readDevice([n](pendant::PendantDevice &device) { return QVariant(int(device.led(n))); });
@@ -329,11 +329,11 @@ QJSValue PendantObject::keyState()
 QJSValue PendantObject::lcdPixel(const QJSValue &x, const QJSValue &y)
 {
     const int atX = x.toInt(), atY = y.toInt();
-    if (atX < 0 || atX >= tavlox::LcdWidth || atY < 0 || atY >= tavlox::LcdHeight) {
+    if (atX < 0 || atX >= protocol::LcdWidth || atY < 0 || atY >= protocol::LcdHeight) {
         m_context.engine().throwError(QStringLiteral("lcdPixel(%1, %2): the LCD is %3 × %4")
                                           .arg(x.toString(), y.toString())
-                                          .arg(tavlox::LcdWidth)
-                                          .arg(tavlox::LcdHeight));
+                                          .arg(protocol::LcdWidth)
+                                          .arg(protocol::LcdHeight));
         return {};
     }
     return readDevice([atX, atY](pendant::PendantDevice &device) { return QVariant(QColor(device.lcd().pixel(atX, atY)).name()); });

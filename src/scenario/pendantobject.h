@@ -43,8 +43,8 @@ public:
     [[nodiscard]] QJSValue beeps();
 
     // In the script's thread: a request the pendant heard, and a verdict wanted for it when a handler is set.
-    void heard(const tavlox::Request &request);
-    [[nodiscard]] pendant::Verdict decide(const tavlox::Request &request);
+    void heard(const protocol::Request &request);
+    [[nodiscard]] pendant::Verdict decide(const protocol::Request &request);
 
 private:
     // Runs on the device in the user-interface thread, as a person's input (between the console's engine calls).
@@ -54,12 +54,12 @@ private:
     // A time in ms from the script (cut to 0 … INT_MAX), or the fallback when none is given.
     static int holdFor(const QJSValue &ms, int fallback);
     void pause(const QJSValue &ms, int fallback);
-    [[nodiscard]] QJSValue requestValue(const tavlox::Request &request);
+    [[nodiscard]] QJSValue requestValue(const protocol::Request &request);
 
     script::ScriptContext &m_context;
     PendantHost &m_host;
     QHash<QString, QJSValue> m_handlers; // by kind name, "*" for any
-    QList<tavlox::Request> m_heard;
+    QList<protocol::Request> m_heard;
     qsizetype m_expectFrom = 0;
 };
 

@@ -55,28 +55,28 @@ const cao::Value::Array &arrayOf(const cao::Value &value, qsizetype size, const 
 }
 
 // The ranges are the protocol's own (fieldrules.h), so that nothing is sent that a pendant must refuse.
-int numberFrom(const cao::Value &value, const QString &what, RequestKind kind, int index)
+int numberFrom(const cao::Value &value, const QString &what, protocol::RequestKind kind, int index)
 {
-    const NumberRule &rule = requestNumbers(kind)[static_cast<size_t>(index)];
+    const protocol::NumberRule &rule = protocol::requestNumbers(kind)[static_cast<size_t>(index)];
     return numberFrom(value, what, rule.minimum, rule.maximum);
 }
 
-int integerFrom(const cao::Value &value, const QString &what, const QString &expected, RequestKind kind, int index)
+int integerFrom(const cao::Value &value, const QString &what, const QString &expected, protocol::RequestKind kind, int index)
 {
-    const NumberRule &rule = requestNumbers(kind)[static_cast<size_t>(index)];
+    const protocol::NumberRule &rule = protocol::requestNumbers(kind)[static_cast<size_t>(index)];
     return integerFrom(value, what, expected, rule.minimum, rule.maximum);
 }
 
 QList<int> beep(const cao::Value &parameter)
 {
-    return {numberFrom(parameter, QStringLiteral("Beep time (ms)"), RequestKind::Beep, 0)};
+    return {numberFrom(parameter, QStringLiteral("Beep time (ms)"), protocol::RequestKind::Beep, 0)};
 }
 
 QList<int> led(const cao::Value &parameter)
 {
     const auto &elements = arrayOf(parameter, 2, QStringLiteral("LED"));
-    const int number = numberFrom(elements[0], QStringLiteral("LED number"), RequestKind::Led, 0);
-    return {number, integerFrom(elements[1], QStringLiteral("LED mode"), QStringLiteral("0, 1 or 2"), RequestKind::Led, 1)};
+    const int number = numberFrom(elements[0], QStringLiteral("LED number"), protocol::RequestKind::Led, 0);
+    return {number, integerFrom(elements[1], QStringLiteral("LED mode"), QStringLiteral("0, 1 or 2"), protocol::RequestKind::Led, 1)};
 }
 
 QList<int> backlight(const cao::Value &parameter)
@@ -88,17 +88,17 @@ QList<int> backlight(const cao::Value &parameter)
 
 QList<int> setKeyState(const cao::Value &parameter)
 {
-    const auto &elements = arrayOf(parameter, KeyStateWords, QStringLiteral("SetKeyState"));
+    const auto &elements = arrayOf(parameter, protocol::KeyStateWords, QStringLiteral("SetKeyState"));
     QList<int> words;
-    for (int w = 0; w < KeyStateWords; ++w)
-        words << numberFrom(elements[w], QStringLiteral("SetKeyState word %1").arg(w), RequestKind::SetKeyState, w);
+    for (int w = 0; w < protocol::KeyStateWords; ++w)
+        words << numberFrom(elements[w], QStringLiteral("SetKeyState word %1").arg(w), protocol::RequestKind::SetKeyState, w);
     return words;
 }
 
 QList<int> setPanelState(const cao::Value &parameter)
 {
     const auto &elements = arrayOf(parameter, 3, QStringLiteral("SetPanelState"));
-    constexpr auto kind = RequestKind::SetPanelState;
+    constexpr auto kind = protocol::RequestKind::SetPanelState;
     const int touch = integerFrom(elements[0], QStringLiteral("SetPanelState touch"), QStringLiteral("0 or 1"), kind, 0);
     const int x = numberFrom(elements[1], QStringLiteral("SetPanelState X"), kind, 1);
     const int y = numberFrom(elements[2], QStringLiteral("SetPanelState Y"), kind, 2);
@@ -111,17 +111,17 @@ void noParameter(const cao::Value &parameter)
         badArgument(QStringLiteral("GetKeyState takes no parameter, got %1").arg(parameter.describe()));
 }
 
-QList<DrawingItem> drawing(const cao::Value &parameter)
+QList<protocol::DrawingItem> drawing(const cao::Value &parameter)
 {
     if (!parameter.isArray())
         badArgument(QStringLiteral("DrawMiniTP: expected an array of drawing commands, got %1").arg(parameter.describe()));
-    QList<DrawingItem> items;
+    QList<protocol::DrawingItem> items;
     for (qsizetype i = 0; i < parameter.size(); ++i) {
         const QString where = QStringLiteral("DrawMiniTP item %1").arg(i);
         const auto &pair = arrayOf(parameter.at(i), 2, where);
         if (!isInteger(pair[0]))
             badArgument(QStringLiteral("%1: the code must be an integer, got %2").arg(where, pair[0].describe()));
-        DrawingItem item{pair[0].toInt(), {}};
+        protocol::DrawingItem item{pair[0].toInt(), {}};
         if (!pair[1].isArray() || pair[1].size() > 5)
             badArgument(QStringLiteral("%1: expected up to five parameters, got %2").arg(where, pair[1].describe()));
         for (const cao::Value &text : pair[1].elements()) {
@@ -139,11 +139,11 @@ QList<DrawingItem> drawing(const cao::Value &parameter)
 
 // The drawing as the pendant carried it out: a string shows its five values, a line or rectangle its four
 // coordinates, every other command its one parameter (as a single value, not an array).
-cao::Value drawingEcho(const QList<DrawingItem> &drawing)
+cao::Value drawingEcho(const QList<protocol::DrawingItem> &drawing)
 {
     cao::Value::Array items;
-    for (const DrawingItem &item : drawing) {
-        const int shown = item.code == DrawString ? 5 : (item.code == DrawLine || item.code == DrawRectangle) ? 4 : 1;
+    for (const protocol::DrawingItem &item : drawing) {
+        const int shown = item.code == protocol::DrawString ? 5 : (item.code == protocol::DrawLine || item.code == protocol::DrawRectangle) ? 4 : 1;
         cao::Value::Array values;
         for (int k = 0; k < shown; ++k)
             values << cao::Value::text(item.parameters.value(k));
@@ -153,71 +153,71 @@ cao::Value drawingEcho(const QList<DrawingItem> &drawing)
 }
 } // namespace
 
-std::optional<RequestKind> commandKind(const QString &command)
+std::optional<protocol::RequestKind> commandKind(const QString &command)
 {
-    for (int kind = 0; kind < RequestKindCount; ++kind) {
-        if (command.compare(QLatin1String(RequestKindNames[static_cast<size_t>(kind)]), Qt::CaseInsensitive) == 0)
-            return static_cast<RequestKind>(kind);
+    for (int kind = 0; kind < protocol::RequestKindCount; ++kind) {
+        if (command.compare(QLatin1String(protocol::RequestKindNames[static_cast<size_t>(kind)]), Qt::CaseInsensitive) == 0)
+            return static_cast<protocol::RequestKind>(kind);
     }
     return std::nullopt;
 }
 
-Request requestFor(RequestKind kind, const cao::Value &parameter)
+protocol::Request requestFor(protocol::RequestKind kind, const cao::Value &parameter)
 {
-    Request request;
+    protocol::Request request;
     request.kind = kind;
     switch (kind) {
-    case RequestKind::Beep:
+    case protocol::RequestKind::Beep:
         request.numbers = beep(parameter);
         break;
-    case RequestKind::Led:
+    case protocol::RequestKind::Led:
         request.numbers = led(parameter);
         break;
-    case RequestKind::Backlight:
+    case protocol::RequestKind::Backlight:
         request.numbers = backlight(parameter);
         break;
-    case RequestKind::SetKeyState:
+    case protocol::RequestKind::SetKeyState:
         request.numbers = setKeyState(parameter);
         break;
-    case RequestKind::SetPanelState:
+    case protocol::RequestKind::SetPanelState:
         request.numbers = setPanelState(parameter);
         break;
-    case RequestKind::GetKeyState:
+    case protocol::RequestKind::GetKeyState:
         noParameter(parameter);
         break;
-    case RequestKind::DrawMiniTP:
+    case protocol::RequestKind::DrawMiniTP:
         request.drawing = drawing(parameter);
         break;
     }
     return request;
 }
 
-std::optional<Echo> echoFor(const Request &request)
+std::optional<Echo> echoFor(const protocol::Request &request)
 {
     const QList<int> &n = request.numbers;
     switch (request.kind) {
-    case RequestKind::Beep:
+    case protocol::RequestKind::Beep:
         return Echo{BeepEcho, cao::Value::i4(n.value(0))};
-    case RequestKind::Led:
+    case protocol::RequestKind::Led:
         return Echo{LedEcho, cao::Value::array({cao::Value::i4(n.value(0)), cao::Value::i2(static_cast<qint16>(n.value(1)))})};
-    case RequestKind::Backlight:
+    case protocol::RequestKind::Backlight:
         return Echo{BacklightEcho, cao::Value::boolean(n.value(0) != 0)};
-    case RequestKind::DrawMiniTP:
+    case protocol::RequestKind::DrawMiniTP:
         return Echo{DrawEcho, drawingEcho(request.drawing)};
-    case RequestKind::SetKeyState:
-    case RequestKind::SetPanelState:
-    case RequestKind::GetKeyState:
+    case protocol::RequestKind::SetKeyState:
+    case protocol::RequestKind::SetPanelState:
+    case protocol::RequestKind::GetKeyState:
         break;
     }
     return std::nullopt;
 }
 
-cao::Value resultFor(const Request &request, const Reply &reply)
+cao::Value resultFor(const protocol::Request &request, const protocol::Reply &reply)
 {
-    if (request.kind != RequestKind::GetKeyState)
+    if (request.kind != protocol::RequestKind::GetKeyState)
         return {};
     cao::Value::Array words;
-    for (int w = 0; w < KeyStateWords; ++w)
+    for (int w = 0; w < protocol::KeyStateWords; ++w)
         words << cao::Value::i4(reply.numbers.value(w));
     return cao::Value::array(words);
 }

@@ -9,10 +9,10 @@
 namespace tavlox {
 
 // The request kind a command name stands for (any case), or none.
-[[nodiscard]] std::optional<RequestKind> commandKind(const QString &command);
+[[nodiscard]] std::optional<protocol::RequestKind> commandKind(const QString &command);
 
 // The request for a command's parameter; throws cao::Failure (0x80070057) naming what is wrong. The id is left 0.
-[[nodiscard]] Request requestFor(RequestKind kind, const cao::Value &parameter);
+[[nodiscard]] protocol::Request requestFor(protocol::RequestKind kind, const cao::Value &parameter);
 
 struct Echo
 {
@@ -21,9 +21,9 @@ struct Echo
 };
 
 // The message that reports a carried-out request, for the kinds that have one.
-[[nodiscard]] std::optional<Echo> echoFor(const Request &request);
+[[nodiscard]] std::optional<Echo> echoFor(const protocol::Request &request);
 
 // What Execute returns for a request the pendant carried out.
-[[nodiscard]] cao::Value resultFor(const Request &request, const Reply &reply);
+[[nodiscard]] cao::Value resultFor(const protocol::Request &request, const protocol::Reply &reply);
 
 } // namespace tavlox

@@ -16,12 +16,12 @@ namespace tavlox {
 class Conversation::Wait : public QObject
 {
 public:
-    Wait(quint32 id, RequestKind kind) : id(id), kind(kind) {}
+    Wait(quint32 id, protocol::RequestKind kind) : id(id), kind(kind) {}
 
     [[nodiscard]] bool over() const { return answered || expired; }
 
     const quint32 id;
-    const RequestKind kind;
+    const protocol::RequestKind kind;
     Answer answer;
     bool answered = false;
     bool expired = false;
@@ -40,7 +40,7 @@ Conversation::Conversation(PendantLink &link, QObject *parent)
 
 Conversation::~Conversation() = default;
 
-Conversation::Answer Conversation::ask(Request request, int timeoutMs)
+Conversation::Answer Conversation::ask(protocol::Request request, int timeoutMs)
 {
     request.id = ++m_nextId;
     if (request.id == 0) // 0 never names a request
@@ -59,11 +59,11 @@ Conversation::Answer Conversation::ask(Request request, int timeoutMs)
     return wait.answer;
 }
 
-void Conversation::onReplied(const Reply &reply)
+void Conversation::onReplied(const protocol::Reply &reply)
 {
     Q_EMIT heard();
     const auto waiting = std::find_if(m_waits.begin(), m_waits.end(), [&reply](const Wait *wait) { return wait->id == reply.id; });
-    const QString what = wire::describe(reply);
+    const QString what = protocol::describe(reply);
     if (waiting == m_waits.end()) {
         m_link.reportDropped(what, QStringLiteral("no request of that id is waiting"));
         return;

@@ -20,7 +20,7 @@ class Conversation : public QObject
 public:
     struct Answer
     {
-        std::optional<Reply> reply; // the reply, when one that keeps the rules came in time
+        std::optional<protocol::Reply> reply; // the reply, when one that keeps the rules came in time
         QString brokenRule;         // else, when a reply came that broke a rule: which
     };
 
@@ -29,7 +29,7 @@ public:
 
     // Sends the request under a new id and waits at most timeoutMs for its reply, delivering every other event but
     // user input meanwhile. Throws what the link's send throws.
-    [[nodiscard]] Answer ask(Request request, int timeoutMs);
+    [[nodiscard]] Answer ask(protocol::Request request, int timeoutMs);
 
 Q_SIGNALS:
     // A reply arrived, awaited or not: the pendant is there.
@@ -37,7 +37,7 @@ Q_SIGNALS:
 
 private:
     class Wait;
-    void onReplied(const Reply &reply);
+    void onReplied(const protocol::Reply &reply);
 
     PendantLink &m_link;
     std::vector<Wait *> m_waits; // the waits under way, innermost last

@@ -12,15 +12,15 @@ void PendantLink::reportDropped(const QString &what, const QString &reason)
     qCInfo(lcWire).noquote() << describe() << "dropped" << what << "-" << reason;
 }
 
-InProcessLink::InProcessLink(PendantEndpoint *endpoint) : m_endpoint(endpoint)
+InProcessLink::InProcessLink(protocol::PendantEndpoint *endpoint) : m_endpoint(endpoint)
 {
     if (endpoint) {
-        connect(endpoint, &PendantEndpoint::replied, this, &PendantLink::replied);
-        connect(endpoint, &PendantEndpoint::inputOccurred, this, &PendantLink::inputOccurred);
+        connect(endpoint, &protocol::PendantEndpoint::replied, this, &PendantLink::replied);
+        connect(endpoint, &protocol::PendantEndpoint::inputOccurred, this, &PendantLink::inputOccurred);
     }
 }
 
-void InProcessLink::send(const Request &request)
+void InProcessLink::send(const protocol::Request &request)
 {
     // A pendant in this process answers after the sender's call has returned, as one across a line does.
     QTimer::singleShot(0, this, [endpoint = m_endpoint, request] {

@@ -12,7 +12,7 @@ class PendantLink : public QObject
     Q_OBJECT
 public:
     using QObject::QObject;
-    virtual void send(const Request &request) = 0;
+    virtual void send(const protocol::Request &request) = 0;
     [[nodiscard]] virtual QString describe() const = 0;
     // A message from the pendant that is not acted on: traced with the reason (zandorex.tavlox.wire) and counted,
     // as the link's own drops are.
@@ -20,8 +20,8 @@ public:
     [[nodiscard]] virtual quint64 droppedCount() const { return m_dropped; }
 
 Q_SIGNALS:
-    void replied(const tavlox::Reply &reply);
-    void inputOccurred(const tavlox::Input &input);
+    void replied(const protocol::Reply &reply);
+    void inputOccurred(const protocol::Input &input);
 
 private:
     quint64 m_dropped = 0;
@@ -32,12 +32,12 @@ class InProcessLink : public PendantLink
 {
     Q_OBJECT
 public:
-    explicit InProcessLink(PendantEndpoint *endpoint);
-    void send(const Request &request) override;
+    explicit InProcessLink(protocol::PendantEndpoint *endpoint);
+    void send(const protocol::Request &request) override;
     [[nodiscard]] QString describe() const override { return QStringLiteral("simulated pendant (in-process)"); }
 
 private:
-    QPointer<PendantEndpoint> m_endpoint;
+    QPointer<protocol::PendantEndpoint> m_endpoint;
 };
 
 } // namespace tavlox

@@ -96,24 +96,24 @@ cao::Value TavloxSession::readVariable(const QString &name)
 
 cao::Value TavloxSession::execute(const QString &command, const cao::Value &parameter)
 {
-    const std::optional<RequestKind> kind = commandKind(command);
+    const std::optional<protocol::RequestKind> kind = commandKind(command);
     if (!kind)
         throw cao::Failure(UnknownName, QStringLiteral("Unknown command \"%1\"").arg(command));
     // A client may watch and exercise the pendant but not draw on its owner's LCD.
-    if (*kind == RequestKind::DrawMiniTP && m_options.clientMode)
+    if (*kind == protocol::RequestKind::DrawMiniTP && m_options.clientMode)
         throw cao::Failure(AccessDenied, QStringLiteral("DrawMiniTP is not allowed in client mode (TPClient)"));
-    const Request request = requestFor(*kind, parameter);
-    const Reply reply = transact(request);
+    const protocol::Request request = requestFor(*kind, parameter);
+    const protocol::Reply reply = transact(request);
     if (const std::optional<Echo> echo = echoFor(request))
         m_sink.raise(echo->number, echo->value);
     return resultFor(request, reply);
 }
 
-Reply TavloxSession::transact(const Request &request)
+protocol::Reply TavloxSession::transact(const protocol::Request &request)
 {
     const QLatin1String command(nameOf(request.kind));
     const Conversation::Answer answer = m_conversation.ask(request, m_options.executeTimeoutMs);
-    const std::optional<Reply> &reply = answer.reply;
+    const std::optional<protocol::Reply> &reply = answer.reply;
     if (!reply && !answer.brokenRule.isEmpty())
         throw cao::Failure(cao::status::Unspecified, QStringLiteral("The pendant's reply to \"%1\" breaks the protocol: %2")
                                                          .arg(command, answer.brokenRule));
@@ -127,7 +127,7 @@ Reply TavloxSession::transact(const Request &request)
     return *reply;
 }
 
-void TavloxSession::onInput(const Input &input)
+void TavloxSession::onInput(const protocol::Input &input)
 {
     onPendantHeard();
     // A key or touch that breaks a rule would become a believable line; it is dropped instead.
@@ -136,27 +136,27 @@ void TavloxSession::onInput(const Input &input)
         return;
     }
     switch (input.kind) {
-    case InputKind::Alive:
+    case protocol::InputKind::Alive:
         return;
-    case InputKind::LcdText:
+    case protocol::InputKind::LcdText:
         m_sink.raise(LcdEcho, cao::Value::text(input.text));
         return;
-    case InputKind::KeyDown:
-    case InputKind::KeyUp:
+    case protocol::InputKind::KeyDown:
+    case protocol::InputKind::KeyUp:
         onKey(input);
         return;
-    case InputKind::TouchDown:
-    case InputKind::TouchMove:
-    case InputKind::TouchUp:
+    case protocol::InputKind::TouchDown:
+    case protocol::InputKind::TouchMove:
+    case protocol::InputKind::TouchUp:
         onTouch(input);
         return;
     }
 }
 
 // Keys become messages, or key presses from the key map for the application on the PC.
-void TavloxSession::onKey(const Input &input)
+void TavloxSession::onKey(const protocol::Input &input)
 {
-    const bool down = input.kind == InputKind::KeyDown;
+    const bool down = input.kind == protocol::InputKind::KeyDown;
     if (m_options.keyboardMode == 0) {
         m_sink.raise(down ? KeyDown : KeyUp, cao::Value::i4(input.key));
         if (down)
@@ -174,21 +174,21 @@ void TavloxSession::onKey(const Input &input)
 }
 
 // Touches become panel messages through the gesture recogniser, or mouse input for the application on the PC.
-void TavloxSession::onTouch(const Input &input)
+void TavloxSession::onTouch(const protocol::Input &input)
 {
     if (m_options.mouseMode == 1) {
         if (m_injector && m_gestures.settings.enabled) {
-            const MouseAction action = input.kind == InputKind::TouchDown ? MouseAction::Press
-                                       : input.kind == InputKind::TouchUp ? MouseAction::Release
+            const MouseAction action = input.kind == protocol::InputKind::TouchDown ? MouseAction::Press
+                                       : input.kind == protocol::InputKind::TouchUp ? MouseAction::Release
                                                                           : MouseAction::Move;
             m_injector->mouse(input.x, input.y, action);
         }
         return;
     }
     const qint64 now = m_clock.elapsed();
-    if (input.kind == InputKind::TouchDown)
+    if (input.kind == protocol::InputKind::TouchDown)
         raisePanelEvents(m_gestures.touchDown(input.x, input.y, now));
-    else if (input.kind == InputKind::TouchMove)
+    else if (input.kind == protocol::InputKind::TouchMove)
         raisePanelEvents(m_gestures.touchMove(input.x, input.y, now));
     else
         raisePanelEvents(m_gestures.touchUp(input.x, input.y, now));

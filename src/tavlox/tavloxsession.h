@@ -31,10 +31,10 @@ public:
     cao::Value execute(const QString &command, const cao::Value &parameter) override;
 
 private:
-    Reply transact(const Request &request);
-    void onInput(const Input &input);
-    void onKey(const Input &input);
-    void onTouch(const Input &input);
+    protocol::Reply transact(const protocol::Request &request);
+    void onInput(const protocol::Input &input);
+    void onKey(const protocol::Input &input);
+    void onTouch(const protocol::Input &input);
     void onPendantHeard();
     void raiseWiringCheck();
     void raisePanelEvents(const QList<PanelEvent> &events);

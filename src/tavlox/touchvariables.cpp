@@ -26,10 +26,10 @@ const std::array<VariableRule, SlotCount> &rules()
         {"@Enabled", cao::Value::boolean(true), 0, false},
         {"@DblClickSpeed", cao::Value::i4(500), 60000, true},
         {"@PressHoldTime", cao::Value::i4(1000), 60000, true},
-        {"@DeadRangeX1", cao::Value::i4(4), LcdWidth, false},
-        {"@DeadRangeY1", cao::Value::i4(4), LcdHeight, false},
-        {"@DeadRangeX2", cao::Value::i4(4), LcdWidth, false},
-        {"@DeadRangeY2", cao::Value::i4(4), LcdHeight, false},
+        {"@DeadRangeX1", cao::Value::i4(4), protocol::LcdWidth, false},
+        {"@DeadRangeY1", cao::Value::i4(4), protocol::LcdHeight, false},
+        {"@DeadRangeX2", cao::Value::i4(4), protocol::LcdWidth, false},
+        {"@DeadRangeY2", cao::Value::i4(4), protocol::LcdHeight, false},
     }};
     return table;
 }

@@ -14,20 +14,20 @@ class WireLink : public PendantLink
 {
     Q_OBJECT
 public:
-    void send(const Request &request) override;
+    void send(const protocol::Request &request) override;
     [[nodiscard]] QString describe() const override { return m_channel->describe(); }
     void reportDropped(const QString &what, const QString &reason) override { m_channel->drop(what, reason); }
     [[nodiscard]] quint64 droppedCount() const override { return m_channel->counters().dropped; }
-    [[nodiscard]] const WireChannel &channel() const { return *m_channel; }
+    [[nodiscard]] const wire::WireChannel &channel() const { return *m_channel; }
 
 protected:
-    explicit WireLink(std::unique_ptr<WireChannel> channel);
+    explicit WireLink(std::unique_ptr<wire::WireChannel> channel);
 
 private:
-    void onReceived(const wire::Message &message);
+    void onReceived(const protocol::Message &message);
 
-    std::unique_ptr<WireChannel> m_channel;
-    RecentIds m_inputs;
+    std::unique_ptr<wire::WireChannel> m_channel;
+    wire::RecentIds m_inputs;
 };
 
 // "UDP=dest:port:src:port". Throws cao::Failure naming the address and port when the source cannot be bound.

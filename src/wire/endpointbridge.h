@@ -3,22 +3,22 @@
 #include "wire/recentanswers.h"
 #include "wire/wirechannel.h"
 
-namespace tavlox {
+namespace wire {
 
 // The pendant's end: hands requests arriving on a channel to a pendant and sends back its replies and input.
 class EndpointBridge : public QObject
 {
     Q_OBJECT
 public:
-    EndpointBridge(WireChannel &channel, PendantEndpoint &endpoint, QObject *parent = nullptr);
+    EndpointBridge(WireChannel &channel, protocol::PendantEndpoint &endpoint, QObject *parent = nullptr);
 
 private:
-    void onReceived(const wire::Message &message);
+    void onReceived(const protocol::Message &message);
 
     WireChannel &m_channel;
-    PendantEndpoint &m_endpoint;
+    protocol::PendantEndpoint &m_endpoint;
     RecentAnswers m_answers;
     quint32 m_nextSequence;
 };
 
-} // namespace tavlox
+} // namespace wire

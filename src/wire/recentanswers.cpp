@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-namespace tavlox {
+namespace wire {
 
-const Reply *RecentAnswers::answerTo(quint32 id) const
+const protocol::Reply *RecentAnswers::answerTo(quint32 id) const
 {
     for (std::size_t k = 0; k < m_answerCount; ++k)
         if (m_answers[k].id == id)
@@ -23,7 +23,7 @@ void RecentAnswers::taken(quint32 id)
     m_nextTaken = (m_nextTaken + 1) % Remembered;
 }
 
-void RecentAnswers::answered(const Reply &reply)
+void RecentAnswers::answered(const protocol::Reply &reply)
 {
     std::replace(m_taken.begin(), m_taken.end(), std::optional<quint32>(reply.id), std::optional<quint32>());
     // A second answer to one id (not ours to give, but cheap to keep straight) replaces the first.
@@ -37,4 +37,4 @@ void RecentAnswers::answered(const Reply &reply)
     m_answerCount = std::min(m_answerCount + 1, Remembered);
 }
 
-} // namespace tavlox
+} // namespace wire

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-namespace tavlox {
+namespace wire {
 
 class RecentAnswers
 {
@@ -15,18 +15,18 @@ public:
     static constexpr std::size_t Remembered = 64;
 
     // The reply given to a request of that id among the last 64 answered, done or refused.
-    [[nodiscard]] const Reply *answerTo(quint32 id) const;
+    [[nodiscard]] const protocol::Reply *answerTo(quint32 id) const;
     // Whether a request of that id was taken and is not answered yet (among the last 64 taken).
     [[nodiscard]] bool underWay(quint32 id) const;
     void taken(quint32 id);
-    void answered(const Reply &reply);
+    void answered(const protocol::Reply &reply);
 
 private:
-    std::array<Reply, Remembered> m_answers{};
+    std::array<protocol::Reply, Remembered> m_answers{};
     std::size_t m_answerCount = 0;
     std::size_t m_nextAnswer = 0;
     std::array<std::optional<quint32>, Remembered> m_taken{};
     std::size_t m_nextTaken = 0;
 };
 
-} // namespace tavlox
+} // namespace wire

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tavlox {
+namespace wire {
 
 bool RecentIds::admit(quint32 id)
 {
@@ -16,4 +16,4 @@ bool RecentIds::admit(quint32 id)
     return true;
 }
 
-} // namespace tavlox
+} // namespace wire

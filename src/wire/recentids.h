@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-namespace tavlox {
+namespace wire {
 
 // Remembers the last few ids seen, so that a repeated datagram is recognised and not acted on twice.
 class RecentIds
@@ -18,4 +18,4 @@ private:
     std::size_t m_next = 0;
 };
 
-} // namespace tavlox
+} // namespace wire

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-namespace tavlox {
+namespace wire {
 
 namespace {
 std::atomic<TrafficTap *> programTap = nullptr;
@@ -18,4 +18,4 @@ TrafficTap *trafficTap()
     return programTap.load(std::memory_order_relaxed);
 }
 
-} // namespace tavlox
+} // namespace wire

@@ -5,7 +5,7 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
-namespace tavlox {
+namespace wire {
 
 enum class TrafficDirection : quint8 { Received = 0, Sent = 1 };
 
@@ -30,4 +30,4 @@ public:
 void setTrafficTap(TrafficTap *tap);
 [[nodiscard]] TrafficTap *trafficTap();
 
-} // namespace tavlox
+} // namespace wire

@@ -11,7 +11,7 @@
 
 Q_LOGGING_CATEGORY(lcWire, "zandorex.tavlox.wire", QtInfoMsg)
 
-namespace tavlox {
+namespace wire {
 
 namespace {
 QString endpoint(const QHostAddress &address, quint16 port)
@@ -68,27 +68,27 @@ void WireChannel::drop(const QString &what, const QString &reason)
     qCInfo(lcWire).noquote() << describe() << "dropped" << what << "-" << reason;
 }
 
-bool WireChannel::send(const wire::Message &message)
+bool WireChannel::send(const protocol::Message &message)
 {
-    const QByteArray bytes = wire::encode(message);
+    const QByteArray bytes = protocol::encode(message);
     if (bytes.isEmpty()) {
-        drop(wire::describe(message), QStringLiteral("larger than %1 bytes, not sent").arg(wire::MaxMessageBytes));
+        drop(protocol::describe(message), QStringLiteral("larger than %1 bytes, not sent").arg(protocol::MaxMessageBytes));
         return false;
     }
     if (const QString why = transmit(bytes); !why.isEmpty()) {
-        drop(wire::describe(message), QStringLiteral("not sent: %1").arg(why));
+        drop(protocol::describe(message), QStringLiteral("not sent: %1").arg(why));
         return false;
     }
     ++m_counters.sent;
-    qCDebug(lcWire).noquote() << describe() << "sent" << wire::describe(message)
+    qCDebug(lcWire).noquote() << describe() << "sent" << protocol::describe(message)
                               << QStringLiteral("(%1 bytes)").arg(bytes.size());
     return true;
 }
 
-void WireChannel::deliver(const wire::Message &message, qsizetype bytes)
+void WireChannel::deliver(const protocol::Message &message, qsizetype bytes)
 {
     ++m_counters.received;
-    qCDebug(lcWire).noquote() << describe() << "received" << wire::describe(message)
+    qCDebug(lcWire).noquote() << describe() << "received" << protocol::describe(message)
                               << QStringLiteral("(%1 bytes)").arg(bytes);
     Q_EMIT received(message);
 }
@@ -127,7 +127,7 @@ QString UdpChannel::open()
     ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&local), &size);
     m_localPort = ntohs(local.sin_port);
     m_sourceAddress = sourceAddressFor(m_localAddress, m_peerAddress, m_peerPort);
-    m_buffer.resize(wire::MaxMessageBytes + 1);
+    m_buffer.resize(protocol::MaxMessageBytes + 1);
     m_readable = std::make_unique<QSocketNotifier>(m_socket, QSocketNotifier::Read);
     connect(m_readable.get(), &QSocketNotifier::activated, this, &UdpChannel::readDatagrams);
     return {};
@@ -177,10 +177,10 @@ void UdpChannel::readDatagrams()
             drop(what(), QStringLiteral("not from the peer %1").arg(endpoint(m_peerAddress, m_peerPort)));
             continue;
         }
-        wire::Decoded decoded = size > wire::MaxMessageBytes ? wire::Decoded{std::nullopt, wire::DropReason::Oversized}
-                                                              : wire::decode(bytes);
+        protocol::Decoded decoded = size > protocol::MaxMessageBytes ? protocol::Decoded{std::nullopt, protocol::DropReason::Oversized}
+                                                              : protocol::decode(bytes);
         if (!decoded.message) {
-            drop(what(), wire::describe(decoded.reason));
+            drop(what(), protocol::describe(decoded.reason));
             continue;
         }
         deliver(*decoded.message, size);
@@ -216,7 +216,7 @@ QString SerialChannel::describe() const
 
 QString SerialChannel::transmit(const QByteArray &message)
 {
-    const QByteArray framed = wire::frame(message);
+    const QByteArray framed = protocol::frame(message);
     if (m_port.write(framed) != framed.size())
         return m_port.errorString();
     if (TrafficTap *tap = trafficTap())
@@ -229,15 +229,15 @@ void SerialChannel::readFrames()
     const QByteArray bytes = m_port.readAll();
     TrafficTap *tap = trafficTap();
     m_reader.keepRawFrames(tap != nullptr);
-    wire::FrameReader::Result result = m_reader.feed(bytes);
+    protocol::FrameReader::Result result = m_reader.feed(bytes);
     if (tap)
-        for (const wire::FrameReader::RawFrame &raw : result.rawFrames)
+        for (const protocol::FrameReader::RawFrame &raw : result.rawFrames)
             tap->serialFrame(TrafficDirection::Received, raw.bytes, raw.size);
-    for (wire::DropReason reason : result.drops)
-        drop(QStringLiteral("frame"), wire::describe(reason));
+    for (protocol::DropReason reason : result.drops)
+        drop(QStringLiteral("frame"), protocol::describe(reason));
     // The size is for the trace only; encoding again to learn it is not worth it when nobody reads the trace.
-    for (const wire::Message &message : result.messages)
-        deliver(message, lcWire().isDebugEnabled() ? wire::encode(message).size() : 0);
+    for (const protocol::Message &message : result.messages)
+        deliver(message, lcWire().isDebugEnabled() ? protocol::encode(message).size() : 0);
 }
 
-} // namespace tavlox
+} // namespace wire

@@ -11,7 +11,7 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcWire)
 
-namespace tavlox {
+namespace wire {
 
 class WireChannel : public QObject
 {
@@ -28,19 +28,19 @@ public:
     // Opens the transport; returns why it could not (naming the address and port, or the device), or empty.
     [[nodiscard]] virtual QString open() = 0;
     // False when the message does not fit the protocol or the transport would not take it.
-    bool send(const wire::Message &message);
+    bool send(const protocol::Message &message);
     [[nodiscard]] virtual QString describe() const = 0;
     [[nodiscard]] const Counters &counters() const { return m_counters; }
     // Every datagram or frame that is not acted on goes through here, so that it is seen in the trace and counted.
     void drop(const QString &what, const QString &reason);
 
 Q_SIGNALS:
-    void received(const tavlox::wire::Message &message);
+    void received(const protocol::Message &message);
 
 protected:
     // Puts one encoded message on the line; returns why not, or empty.
     [[nodiscard]] virtual QString transmit(const QByteArray &message) = 0;
-    void deliver(const wire::Message &message, qsizetype bytes);
+    void deliver(const protocol::Message &message, qsizetype bytes);
 
 private:
     Counters m_counters;
@@ -88,7 +88,7 @@ private:
 
     QSerialPort m_port;
     QString m_device;
-    wire::FrameReader m_reader;
+    protocol::FrameReader m_reader;
 };
 
-} // namespace tavlox
+} // namespace wire

@@ -10,7 +10,7 @@ namespace testing {
 ScriptedPendant::ScriptedPendant()
 {
     connect(&device, &PendantEndpoint::inputOccurred, this, &PendantEndpoint::inputOccurred);
-    connect(&device, &PendantEndpoint::replied, this, [this](const tavlox::Reply &reply) {
+    connect(&device, &PendantEndpoint::replied, this, [this](const protocol::Reply &reply) {
         const int delay = replyDelaysMs.isEmpty() ? 0 : replyDelaysMs.takeFirst();
         auto sendReply = [this, reply] {
             ++repliesSent;
@@ -25,7 +25,7 @@ ScriptedPendant::ScriptedPendant()
     });
 }
 
-void ScriptedPendant::submit(const tavlox::Request &request)
+void ScriptedPendant::submit(const protocol::Request &request)
 {
     device.submit(request);
 }
@@ -69,9 +69,9 @@ public:
 
 private:
     quint16 m_consolePort;
-    tavlox::UdpChannel m_channel;
+    wire::UdpChannel m_channel;
     QString m_problem;
-    tavlox::EndpointBridge m_bridge;
+    wire::EndpointBridge m_bridge;
 };
 
 // Two pseudo-terminals joined by socat: the provider opens one end, the pendant the other.
@@ -82,10 +82,10 @@ public:
     {
         if (!m_problem.isEmpty())
             return;
-        m_channel = std::make_unique<tavlox::SerialChannel>(m_pair.pendantEnd());
+        m_channel = std::make_unique<wire::SerialChannel>(m_pair.pendantEnd());
         m_problem = m_channel->open();
         if (m_problem.isEmpty())
-            m_bridge = std::make_unique<tavlox::EndpointBridge>(*m_channel, pendant);
+            m_bridge = std::make_unique<wire::EndpointBridge>(*m_channel, pendant);
     }
     ~SerialRig() override
     {
@@ -102,8 +102,8 @@ public:
 private:
     PtyPair m_pair;
     QString m_problem;
-    std::unique_ptr<tavlox::SerialChannel> m_channel;
-    std::unique_ptr<tavlox::EndpointBridge> m_bridge;
+    std::unique_ptr<wire::SerialChannel> m_channel;
+    std::unique_ptr<wire::EndpointBridge> m_bridge;
 };
 } // namespace
 

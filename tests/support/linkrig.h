@@ -11,12 +11,12 @@
 namespace testing {
 
 // The simulated pendant with faults a test can ask for: replies held back, or sent twice.
-class ScriptedPendant : public tavlox::PendantEndpoint
+class ScriptedPendant : public protocol::PendantEndpoint
 {
     Q_OBJECT
 public:
     ScriptedPendant();
-    void submit(const tavlox::Request &request) override;
+    void submit(const protocol::Request &request) override;
 
     pendant::PendantDevice device;
     QList<int> replyDelaysMs;     // taken one per reply, front first; none left: at once
