@@ -110,7 +110,7 @@ double expectLatencyMs(const QString &folder, int lines, int rounds)
                    .toUtf8());
     file.close();
     script::ScriptRunner runner({path, QString(), 120, {}});
-    script::addConsoleHosts(runner, window, [&window] { return window.controller(); });
+    consolescript::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     double addedAt = 0;
     std::vector<double> latencies;
     auto *note = window.findChild<QLineEdit *>(QStringLiteral("txtTime"));

@@ -56,7 +56,7 @@ int runChild(int argc, char *argv[], const char *mode)
 {
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
-    std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
+    std::unique_ptr<pendantwindow::SimulatedPendant> simulatedPendant;
     std::unique_ptr<cao::ScopedProviderRegistration> registration;
     std::unique_ptr<script::ScriptRunner> runner;
     QTemporaryDir folder;
@@ -67,7 +67,7 @@ int runChild(int argc, char *argv[], const char *mode)
     } else {
         window = std::make_unique<frmMain>();
         if (std::strcmp(mode, "simulated") == 0 || scripted) { // as the program builds it
-            simulatedPendant = std::make_unique<pendant::SimulatedPendant>(*window);
+            simulatedPendant = std::make_unique<pendantwindow::SimulatedPendant>(*window);
             registration = std::make_unique<cao::ScopedProviderRegistration>(
                 QString::fromLatin1(tavlox::ProgrammaticId),
                 std::make_shared<tavlox::TavloxProvider>([&simulatedPendant](const tavlox::ConnectionOptions &) {
@@ -84,8 +84,8 @@ int runChild(int argc, char *argv[], const char *mode)
         file.close();
         auto &console = static_cast<frmMain &>(*window);
         runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{file.fileName(), QString(), 60, {}});
-        script::addConsoleHosts(*runner, console, [&console] { return console.controller(); });
-        QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, runner.get(), &script::ScriptRunner::start);
+        consolescript::addConsoleHosts(*runner, console, [&console] { return console.controller(); });
+        QObject::connect(simulatedPendant.get(), &pendantwindow::SimulatedPendant::ready, runner.get(), &script::ScriptRunner::start);
         QObject::connect(runner.get(), &script::ScriptRunner::finished, qApp, [] { QApplication::exit(0); });
     } else {
         watch = std::make_unique<FirstPaint>(*window);

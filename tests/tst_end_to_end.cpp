@@ -58,7 +58,7 @@ void TestEndToEnd::saveScreenshot(QWidget *widget, const QString &name) const
 
 void TestEndToEnd::consoleDrivesThePendant()
 {
-    pendant::PendantWindow pendantWindow(*m_device);
+    pendantwindow::PendantWindow pendantWindow(*m_device);
     pendantWindow.show();
     // Nothing in it grows, so it is not resizable (a window manager would add a resize strip).
     QCOMPARE(pendantWindow.minimumSize(), pendantWindow.maximumSize());

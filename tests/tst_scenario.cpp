@@ -109,25 +109,25 @@ QString TestScenario::execute(const QString &command, const Value &parameter)
 void TestScenario::gesturesComeOutAsTheWindowsOwn_data()
 {
     QTest::addColumn<QString>("scenario");
-    QTest::addColumn<std::function<void(pendant::PendantWindow &)>>("byHand");
-    QTest::newRow("a key") << "pendant.press('F1', 30);" << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+    QTest::addColumn<std::function<void(pendantwindow::PendantWindow &)>>("byHand");
+    QTest::newRow("a key") << "pendant.press('F1', 30);" << std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
         click(child<QPushButton>(&window, QStringLiteral("key(21)")));
     });
     QTest::newRow("a miniTP key") << "pendant.press('miniTP Stop', 30);"
-                                  << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+                                  << std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
                                          click(child<QPushButton>(&window, QStringLiteral("key(66)")));
                                      });
-    const auto clickF1F2 = std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+    const auto clickF1F2 = std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
         click(child<QPushButton>(&window, QStringLiteral("key(21)")));
         click(child<QPushButton>(&window, QStringLiteral("key(22)")));
     });
     QTest::newRow("a list of keys, held") << "pendant.press(['F1', 'F2'], 20);" << clickF1F2;
     QTest::newRow("a list of keys, in one go") << "pendant.press(['F1', 'F2'], 0);" << clickF1F2;
-    QTest::newRow("a touch") << "pendant.touch(40, 30, 30);" << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+    QTest::newRow("a touch") << "pendant.touch(40, 30, 30);" << std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
         QTest::mouseClick(child<QWidget>(&window, QStringLiteral("lcd")), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
     });
     QTest::newRow("a drag") << "pendant.drag([[10, 10], [60, 40], [120, 90]], 40);"
-                            << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+                            << std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
                                    QWidget *lcd = child<QWidget>(&window, QStringLiteral("lcd"));
                                    QTest::mousePress(lcd, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
                                    for (const QPoint point : {QPoint(60, 40), QPoint(120, 90)}) {
@@ -138,7 +138,7 @@ void TestScenario::gesturesComeOutAsTheWindowsOwn_data()
                                    QTest::mouseRelease(lcd, Qt::LeftButton, Qt::NoModifier, QPoint(120, 90));
                                });
     QTest::newRow("an LCD text") << "pendant.lcdText('日本語 ok');"
-                                 << std::function<void(pendant::PendantWindow &)>([](pendant::PendantWindow &window) {
+                                 << std::function<void(pendantwindow::PendantWindow &)>([](pendantwindow::PendantWindow &window) {
                                         typeInto(&window, QStringLiteral("lcdText"), QStringLiteral("日本語 ok"));
                                         click(&window, QStringLiteral("reportLcdText"));
                                     });
@@ -147,7 +147,7 @@ void TestScenario::gesturesComeOutAsTheWindowsOwn_data()
 void TestScenario::gesturesComeOutAsTheWindowsOwn()
 {
     QFETCH(QString, scenario);
-    QFETCH(std::function<void(pendant::PendantWindow &)>, byHand);
+    QFETCH(std::function<void(pendantwindow::PendantWindow &)>, byHand);
     QSignalSpy finished(&play(scenario), &script::ScriptRunner::finished);
     QVERIFY(finished.wait(10000));
     QCOMPARE(finished.first().first().toInt(), int(script::AllPassed));
@@ -158,7 +158,7 @@ void TestScenario::gesturesComeOutAsTheWindowsOwn()
     const QStringList played = messages().mid(0, messages().indexOf(end));
     QVERIFY(!played.isEmpty());
     m_messages.clear();
-    pendant::PendantWindow window(*m_device);
+    pendantwindow::PendantWindow window(*m_device);
     window.show();
     byHand(window);
     QTRY_COMPARE(messages(), played);

@@ -38,7 +38,7 @@ Report run(frmMain &window, const QString &source, int timeoutSeconds = 20)
     file.close();
     const QString junit = folder.filePath(QStringLiteral("report.xml"));
     script::ScriptRunner runner({path, junit, timeoutSeconds, {}});
-    script::addConsoleHosts(runner, window, [&window] { return window.controller(); });
+    consolescript::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     QSignalSpy finished(&runner, &script::ScriptRunner::finished);
     runner.start();
     Report report;

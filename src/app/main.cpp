@@ -61,10 +61,10 @@ int main(int argc, char *argv[])
             controls::openWarning(&window, QStringLiteral("Zandorex"), message + QStringLiteral(".\nThe link goes on without it."),
                                   QStringLiteral("captureFailed"), true);
         });
-    std::unique_ptr<pendant::SimulatedPendant> simulatedPendant;
+    std::unique_ptr<pendantwindow::SimulatedPendant> simulatedPendant;
     tavlox::TavloxProvider::LinkFactory links = &tavlox::makeWireLink;
     if (line->simulatedPendant) {
-        simulatedPendant = std::make_unique<pendant::SimulatedPendant>(window);
+        simulatedPendant = std::make_unique<pendantwindow::SimulatedPendant>(window);
         links = [&simulatedPendant](const tavlox::ConnectionOptions &) {
             return std::make_unique<tavlox::InProcessLink>(simulatedPendant->device());
         };
@@ -79,20 +79,20 @@ int main(int argc, char *argv[])
         return ProgramCommandLine::BadArgument;
     ScriptRuns runs(line->keepRunning);
     if (!line->script.file.isEmpty())
-        script::addConsoleHosts(runs.add(line->script), window, [&window] { return window.controller(); });
+        consolescript::addConsoleHosts(runs.add(line->script), window, [&window] { return window.controller(); });
     if (control)
-        script::addConsoleHosts(runs.addService([&control](script::ScriptContext &context) { control->service().serve(context); }),
+        consolescript::addConsoleHosts(runs.addService([&control](script::ScriptContext &context) { control->service().serve(context); }),
                                 window, [&window] { return window.controller(); });
     if (!line->pendantScript.file.isEmpty()) {
         script::ScriptRunner &scenario = runs.add(line->pendantScript);
-        scenario.ui().setGate(new script::EngineCallGate(&scenario)); // a person's clicks wait for the console too
-        QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, &scenario, [&] {
+        scenario.ui().setGate(new consolescript::EngineCallGate(&scenario)); // a person's clicks wait for the console too
+        QObject::connect(simulatedPendant.get(), &pendantwindow::SimulatedPendant::ready, &scenario, [&] {
             scenarioHost = std::make_unique<scenario::PendantHost>(*simulatedPendant->device());
             scenario.addHost(std::shared_ptr<script::ScriptHost>(scenarioHost.get(), [](script::ScriptHost *) {}));
         });
     }
     if (simulatedPendant)
-        QObject::connect(simulatedPendant.get(), &pendant::SimulatedPendant::ready, &runs, &ScriptRuns::start);
+        QObject::connect(simulatedPendant.get(), &pendantwindow::SimulatedPendant::ready, &runs, &ScriptRuns::start);
     else
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
     QObject::connect(&window, &frmMain::unloaded, &runs, &ScriptRuns::windowClosed, Qt::QueuedConnection);

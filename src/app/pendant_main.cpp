@@ -48,9 +48,9 @@ int main(int argc, char *argv[])
 
     pendant::PendantDevice device;
     wire::EndpointBridge bridge(*channel, device);
-    std::unique_ptr<pendant::PendantWindow> window;
+    std::unique_ptr<pendantwindow::PendantWindow> window;
     if (!line->headless) {
-        window = std::make_unique<pendant::PendantWindow>(device);
+        window = std::make_unique<pendantwindow::PendantWindow>(device);
         window->show();
     }
     // A scenario plays once the pendant listens; the program ends with it, or goes on with --keep-running. The

@@ -9,9 +9,9 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 
-namespace script {
+namespace consolescript {
 
-void addConsoleHosts(ScriptRunner &runner, QWidget &console, ControllerHost::Connection connection)
+void addConsoleHosts(script::ScriptRunner &runner, QWidget &console, ControllerHost::Connection connection)
 {
     runner.ui().setGate(new EngineCallGate(&runner));
     // Messages raised during a call wait for it to return and are then delivered at the next turn of the event
@@ -25,4 +25,4 @@ void addConsoleHosts(ScriptRunner &runner, QWidget &console, ControllerHost::Con
     runner.addHost(std::make_shared<ControllerHost>(std::move(connection)));
 }
 
-} // namespace script
+} // namespace consolescript

@@ -6,9 +6,12 @@
 class QWidget;
 
 namespace script {
-
 class ScriptRunner;
+}
 
-void addConsoleHosts(ScriptRunner &runner, QWidget &console, ControllerHost::Connection connection);
+namespace consolescript {
 
-} // namespace script
+
+void addConsoleHosts(script::ScriptRunner &runner, QWidget &console, ControllerHost::Connection connection);
+
+} // namespace consolescript

@@ -5,25 +5,25 @@
 #include "script/uiagent.h"
 #include "consolescript/values.h"
 
-namespace script {
+namespace consolescript {
 
 namespace {
 cao::Controller &open(const std::weak_ptr<cao::Controller> &weak)
 {
     const std::shared_ptr<cao::Controller> controller = weak.lock();
     if (!controller || controller->isStopped())
-        throw ActionFailed{QStringLiteral("the connection is closed")};
+        throw script::ActionFailed{QStringLiteral("the connection is closed")};
     return *controller;
 }
 
-ActionFailed failure(const QString &what, const cao::Failure &failure)
+script::ActionFailed failure(const QString &what, const cao::Failure &failure)
 {
-    return ActionFailed{QStringLiteral("%1 failed: 0x%2 %3").arg(what).arg(failure.status(), 8, 16, QLatin1Char('0')).arg(failure.description()),
+    return script::ActionFailed{QStringLiteral("%1 failed: 0x%2 %3").arg(what).arg(failure.status(), 8, 16, QLatin1Char('0')).arg(failure.description()),
                         failure.status()};
 }
 } // namespace
 
-ControllerObject::ControllerObject(ScriptContext &context, std::weak_ptr<cao::Controller> controller)
+ControllerObject::ControllerObject(script::ScriptContext &context, std::weak_ptr<cao::Controller> controller)
     : m_context(context), m_controller(std::move(controller))
 {
 }
@@ -113,7 +113,7 @@ class ConnectionObject : public QObject
 {
     Q_OBJECT
 public:
-    ConnectionObject(ScriptContext &context, ControllerHost::Connection connection)
+    ConnectionObject(script::ScriptContext &context, ControllerHost::Connection connection)
         : m_context(context), m_connection(std::move(connection))
     {
     }
@@ -158,7 +158,7 @@ private:
         std::weak_ptr<cao::Controller> controller;
         std::unique_ptr<ControllerObject> object;
     };
-    ScriptContext &m_context;
+    script::ScriptContext &m_context;
     ControllerHost::Connection m_connection;
     std::vector<Known> m_known;
 };
@@ -167,7 +167,7 @@ ControllerHost::ControllerHost(Connection connection) : m_connection(std::move(c
 
 ControllerHost::~ControllerHost() = default;
 
-void ControllerHost::install(ScriptContext &context)
+void ControllerHost::install(script::ScriptContext &context)
 {
     m_object = std::make_unique<ConnectionObject>(context, m_connection);
     QJSEngine &engine = context.engine();
@@ -185,6 +185,6 @@ void ControllerHost::uninstall()
     m_object.reset();
 }
 
-} // namespace script
+} // namespace consolescript
 
 #include "controllerobject.moc"

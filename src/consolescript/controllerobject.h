@@ -11,14 +11,17 @@
 
 
 namespace script {
-
 class ScriptContext;
+}
+
+namespace consolescript {
+
 
 class ControllerObject : public QObject
 {
     Q_OBJECT
 public:
-    ControllerObject(ScriptContext &context, std::weak_ptr<cao::Controller> controller);
+    ControllerObject(script::ScriptContext &context, std::weak_ptr<cao::Controller> controller);
     ~ControllerObject() override;
 
     Q_INVOKABLE QJSValue execute(const QString &command, const QJSValue &value = QJSValue());
@@ -28,7 +31,7 @@ public:
 private:
     bool engineValue(const QJSValue &value, cao::Value &converted);
 
-    ScriptContext &m_context;
+    script::ScriptContext &m_context;
     std::weak_ptr<cao::Controller> m_controller;
     QList<QJSValue> m_handlers;
     std::shared_ptr<QObject *> m_listener; // in the user-interface thread, once a handler is set
@@ -37,13 +40,13 @@ private:
 class ConnectionObject;
 
 // Hands the script the connection of the moment: app tells how to find it.
-class ControllerHost : public ScriptHost
+class ControllerHost : public script::ScriptHost
 {
 public:
     using Connection = std::function<std::shared_ptr<cao::Controller>()>;
     explicit ControllerHost(Connection connection);
     ~ControllerHost() override;
-    void install(ScriptContext &context) override;
+    void install(script::ScriptContext &context) override;
     void uninstall() override;
 
 private:
@@ -51,4 +54,4 @@ private:
     std::unique_ptr<ConnectionObject> m_object;
 };
 
-} // namespace script
+} // namespace consolescript

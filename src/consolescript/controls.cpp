@@ -18,12 +18,12 @@
 #include <QTabWidget>
 #include <algorithm>
 
-namespace script::controls {
+namespace consolescript::widgets {
 
 namespace {
 [[noreturn]] void failed(const QString &message)
 {
-    throw ActionFailed{message};
+    throw script::ActionFailed{message};
 }
 
 // The words of a name, for matching whatever their order, case and punctuation.
@@ -332,4 +332,4 @@ bool isChecked(QWidget &control, const QString &name)
     return as<QAbstractButton>(control, name, "a check box").isChecked();
 }
 
-} // namespace script::controls
+} // namespace consolescript::widgets

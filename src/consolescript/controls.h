@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace script::controls {
+namespace consolescript::widgets {
 
 // The window that takes input now: the modal dialog that is up, else the console.
 [[nodiscard]] QWidget &inputWindow(QWidget &console);
@@ -26,4 +26,4 @@ void selectTab(QWidget &window, const QString &caption);
 [[nodiscard]] QString text(QWidget &control, const QString &name);
 [[nodiscard]] bool isChecked(QWidget &control, const QString &name);
 
-} // namespace script::controls
+} // namespace consolescript::widgets

@@ -3,17 +3,17 @@
 #include "cao/engine.h"
 #include "script/inputgate.h"
 
-namespace script {
+namespace consolescript {
 
-class EngineCallGate : public InputGate
+class EngineCallGate : public script::InputGate
 {
     Q_OBJECT
 public:
-    explicit EngineCallGate(QObject *parent = nullptr) : InputGate(parent)
+    explicit EngineCallGate(QObject *parent = nullptr) : script::InputGate(parent)
     {
-        connect(&cao::CallActivity::instance(), &cao::CallActivity::idle, this, &InputGate::idle);
+        connect(&cao::CallActivity::instance(), &cao::CallActivity::idle, this, &script::InputGate::idle);
     }
     [[nodiscard]] bool busy() const override { return cao::CallActivity::instance().busy(); }
 };
 
-} // namespace script
+} // namespace consolescript

@@ -5,7 +5,7 @@
 
 #include <QScopeGuard>
 
-namespace script {
+namespace consolescript {
 
 namespace {
 constexpr int DefaultExpectMs = 5000;
@@ -17,7 +17,7 @@ int millisecondsFrom(const QJSValue &value, int fallback)
 }
 } // namespace
 
-LogObject::LogObject(ScriptContext &context, LogWatcher &watcher) : m_context(context), m_watcher(watcher) {}
+LogObject::LogObject(script::ScriptContext &context, LogWatcher &watcher) : m_context(context), m_watcher(watcher) {}
 
 QJSValue LogObject::count()
 {
@@ -93,8 +93,8 @@ std::optional<QString> LogObject::waitForLine(const LinePattern &pattern, const 
         try {
             if (!m_context.stopping())
                 m_context.onUi([this, id] { m_watcher.unwatch(id); return QVariant(); }, false);
-        } catch (const Stopped &) {
-        } catch (const ActionFailed &) {
+        } catch (const script::Stopped &) {
+        } catch (const script::ActionFailed &) {
         }
     });
     m_context.wait(ms, [&found] { return found->has_value(); });
@@ -164,7 +164,7 @@ LogHost::LogHost(QAbstractItemView &view) : m_watcher(std::make_unique<LogWatche
 
 LogHost::~LogHost() = default;
 
-void LogHost::install(ScriptContext &context)
+void LogHost::install(script::ScriptContext &context)
 {
     m_object = std::make_unique<LogObject>(context, *m_watcher);
     QJSEngine::setObjectOwnership(m_object.get(), QJSEngine::CppOwnership);
@@ -181,4 +181,4 @@ void LogHost::uninstall()
     m_object.reset();
 }
 
-} // namespace script
+} // namespace consolescript

@@ -9,9 +9,12 @@
 class QAbstractItemView;
 
 namespace script {
+class ScriptContext;
+}
+
+namespace consolescript {
 
 class LogWatcher;
-class ScriptContext;
 struct LinePattern;
 
 class LogObject : public QObject
@@ -19,7 +22,7 @@ class LogObject : public QObject
     Q_OBJECT
     Q_PROPERTY(QJSValue count READ count)
 public:
-    LogObject(ScriptContext &context, LogWatcher &watcher);
+    LogObject(script::ScriptContext &context, LogWatcher &watcher);
 
     [[nodiscard]] QJSValue count();
     Q_INVOKABLE QJSValue lines(const QJSValue &from = QJSValue(), const QJSValue &to = QJSValue());
@@ -34,7 +37,7 @@ private:
     bool patternFrom(const QJSValue &value, LinePattern &pattern);
     QString lastLines();
 
-    ScriptContext &m_context;
+    script::ScriptContext &m_context;
     LogWatcher &m_watcher;
     qsizetype m_mark = 0;
     QList<QJSValue> m_lineHandlers;
@@ -42,13 +45,13 @@ private:
 };
 
 // The log is the list view of that name in the console.
-class LogHost : public ScriptHost
+class LogHost : public script::ScriptHost
 {
 public:
     // In the user-interface thread.
     LogHost(QAbstractItemView &view);
     ~LogHost() override;
-    void install(ScriptContext &context) override;
+    void install(script::ScriptContext &context) override;
     void uninstall() override;
 
 private:
@@ -56,4 +59,4 @@ private:
     std::unique_ptr<LogObject> m_object;
 };
 
-} // namespace script
+} // namespace consolescript

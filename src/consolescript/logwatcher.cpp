@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 
-namespace script {
+namespace consolescript {
 
 QString LinePattern::describe() const
 {
@@ -92,4 +92,4 @@ void LogWatcher::onRowsInserted()
             lookAt(m_watches[k], end);
 }
 
-} // namespace script
+} // namespace consolescript

@@ -11,7 +11,7 @@
 class QAbstractItemModel;
 class QAbstractItemView;
 
-namespace script {
+namespace consolescript {
 
 // A whole line, or a regular expression that matches a part of one.
 struct LinePattern
@@ -62,4 +62,4 @@ private:
     std::vector<Follower> m_followers;
 };
 
-} // namespace script
+} // namespace consolescript

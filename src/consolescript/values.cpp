@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace script {
+namespace consolescript {
 
 namespace {
 const QString TypeMark = QStringLiteral("__vt");
@@ -97,4 +97,4 @@ QJSValue toScriptValue(QJSEngine &engine, const cao::Value &value)
     return array;
 }
 
-} // namespace script
+} // namespace consolescript

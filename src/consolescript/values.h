@@ -6,7 +6,7 @@
 
 #include <QJSEngine>
 
-namespace script {
+namespace consolescript {
 
 // A number forced to a 16-bit (i2) or 32-bit (i4) integer; throws nothing, marks the value for toEngineValue.
 [[nodiscard]] QJSValue typedInteger(QJSEngine &engine, quint16 vt, const QJSValue &number, QString *problem);
@@ -15,4 +15,4 @@ namespace script {
 [[nodiscard]] cao::Value toEngineValue(const QJSValue &value, QString *problem);
 [[nodiscard]] QJSValue toScriptValue(QJSEngine &engine, const cao::Value &value);
 
-} // namespace script
+} // namespace consolescript

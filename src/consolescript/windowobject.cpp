@@ -4,9 +4,9 @@
 #include "script/scriptcontext.h"
 #include "script/uiagent.h"
 
-namespace script {
+namespace consolescript {
 
-WindowObject::WindowObject(ScriptContext &context, QWidget &console, std::function<void()> settle)
+WindowObject::WindowObject(script::ScriptContext &context, QWidget &console, std::function<void()> settle)
     : m_context(context), m_console(&console), m_settle(std::move(settle))
 {
 }
@@ -17,8 +17,8 @@ QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &read
         const QVariant value = m_context.onUi(
             [console = m_console, reading]() -> QVariant {
                 if (!console)
-                    throw ActionFailed{QStringLiteral("the console's window is gone")};
-                return reading(controls::inputWindow(*console));
+                    throw script::ActionFailed{QStringLiteral("the console's window is gone")};
+                return reading(widgets::inputWindow(*console));
             },
             false);
         return m_context.engine().toScriptValue(value);
@@ -27,7 +27,7 @@ QJSValue WindowObject::read(const std::function<QVariant(QWidget &window)> &read
 
 QJSValue WindowObject::act(const QString &name, const std::function<QVariant(QWidget &control)> &action)
 {
-    return actOnWindow([name, action](QWidget &window) { return action(controls::find(window, name)); });
+    return actOnWindow([name, action](QWidget &window) { return action(widgets::find(window, name)); });
 }
 
 QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)> &action)
@@ -36,10 +36,10 @@ QJSValue WindowObject::actOnWindow(const std::function<QVariant(QWidget &window)
         // A press returns when its handler has; a handler that goes on turning the event loop (the "Infinite"
         // repetition, a modal dialog) lets the script go on as soon as it does, as an operator's hand is free then.
         const QVariant value = m_context.onUi(
-            [console = m_console, action, &ui = m_context.ui(), settle = m_settle](const UiReply &reply) {
+            [console = m_console, action, &ui = m_context.ui(), settle = m_settle](const script::UiReply &reply) {
                 if (!console)
-                    throw ActionFailed{QStringLiteral("the console's window is gone")};
-                QWidget &window = controls::inputWindow(*console);
+                    throw script::ActionFailed{QStringLiteral("the console's window is gone")};
+                QWidget &window = widgets::inputWindow(*console);
                 ui.run([reply] { reply.done(); }, true);
                 const QVariant value = action(window);
                 // The lines a press causes are in the log before the script's next call, whatever the timing.
@@ -55,7 +55,7 @@ void WindowObject::set(const QString &name, const QJSValue &text)
 {
     const QString value = text.toString();
     act(name, [name, value](QWidget &control) {
-        controls::setText(control, name, value);
+        widgets::setText(control, name, value);
         return QVariant();
     });
 }
@@ -63,7 +63,7 @@ void WindowObject::set(const QString &name, const QJSValue &text)
 void WindowObject::press(const QString &name)
 {
     act(name, [name](QWidget &control) {
-        controls::press(control, name);
+        widgets::press(control, name);
         return QVariant();
     });
 }
@@ -72,7 +72,7 @@ void WindowObject::check(const QString &name, const QJSValue &on)
 {
     const bool wanted = on.isUndefined() || on.toBool();
     act(name, [name, wanted](QWidget &control) {
-        controls::check(control, name, wanted);
+        widgets::check(control, name, wanted);
         return QVariant();
     });
 }
@@ -80,7 +80,7 @@ void WindowObject::check(const QString &name, const QJSValue &on)
 void WindowObject::choose(const QString &name, const QString &item)
 {
     act(name, [name, item](QWidget &control) {
-        controls::choose(control, name, item);
+        widgets::choose(control, name, item);
         return QVariant();
     });
 }
@@ -88,29 +88,29 @@ void WindowObject::choose(const QString &name, const QString &item)
 void WindowObject::tab(const QString &caption)
 {
     actOnWindow([caption](QWidget &window) {
-        controls::selectTab(window, caption);
+        widgets::selectTab(window, caption);
         return QVariant();
     });
 }
 
 QJSValue WindowObject::text(const QString &name)
 {
-    return read([name](QWidget &window) { return QVariant(controls::text(controls::find(window, name), name)); });
+    return read([name](QWidget &window) { return QVariant(widgets::text(widgets::find(window, name), name)); });
 }
 
 QJSValue WindowObject::enabled(const QString &name)
 {
-    return read([name](QWidget &window) { return QVariant(controls::find(window, name).isEnabled()); });
+    return read([name](QWidget &window) { return QVariant(widgets::find(window, name).isEnabled()); });
 }
 
 QJSValue WindowObject::checked(const QString &name)
 {
-    return read([name](QWidget &window) { return QVariant(controls::isChecked(controls::find(window, name), name)); });
+    return read([name](QWidget &window) { return QVariant(widgets::isChecked(widgets::find(window, name), name)); });
 }
 
 QJSValue WindowObject::shown(const QString &name)
 {
-    return read([name](QWidget &window) { return QVariant(controls::find(window, name).isVisible()); });
+    return read([name](QWidget &window) { return QVariant(widgets::find(window, name).isVisible()); });
 }
 
 QJSValue WindowObject::title()
@@ -120,10 +120,10 @@ QJSValue WindowObject::title()
 
 QJSValue WindowObject::controls()
 {
-    return read([](QWidget &window) { return QVariant(controls::describe(window)); });
+    return read([](QWidget &window) { return QVariant(widgets::describe(window)); });
 }
 
-void WindowHost::install(ScriptContext &context)
+void WindowHost::install(script::ScriptContext &context)
 {
     if (!m_console)
         return;
@@ -132,4 +132,4 @@ void WindowHost::install(ScriptContext &context)
     context.engine().globalObject().setProperty(QStringLiteral("window"), context.engine().newQObject(m_object.get()));
 }
 
-} // namespace script
+} // namespace consolescript

@@ -11,15 +11,18 @@
 #include <memory>
 
 namespace script {
-
 class ScriptContext;
+}
+
+namespace consolescript {
+
 
 class WindowObject : public QObject
 {
     Q_OBJECT
 public:
     // settle: delivers what the handler of an action left pending (the provider messages raised during its calls).
-    WindowObject(ScriptContext &context, QWidget &console, std::function<void()> settle);
+    WindowObject(script::ScriptContext &context, QWidget &console, std::function<void()> settle);
 
     Q_INVOKABLE void set(const QString &name, const QJSValue &text);
     Q_INVOKABLE void press(const QString &name);
@@ -40,16 +43,16 @@ private:
     QJSValue actOnWindow(const std::function<QVariant(QWidget &window)> &action);
     QJSValue read(const std::function<QVariant(QWidget &window)> &reading);
 
-    ScriptContext &m_context;
+    script::ScriptContext &m_context;
     QPointer<QWidget> m_console;
     std::function<void()> m_settle;
 };
 
-class WindowHost : public ScriptHost
+class WindowHost : public script::ScriptHost
 {
 public:
     WindowHost(QWidget &console, std::function<void()> settle) : m_console(&console), m_settle(std::move(settle)) {}
-    void install(ScriptContext &context) override;
+    void install(script::ScriptContext &context) override;
     void uninstall() override { m_object.reset(); }
 
 private:
@@ -58,4 +61,4 @@ private:
     std::unique_ptr<WindowObject> m_object;
 };
 
-} // namespace script
+} // namespace consolescript

@@ -17,7 +17,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace pendant {
+namespace pendantwindow {
+
+using namespace pendant;
 
 using protocol::LedMode;
 
@@ -214,4 +216,4 @@ void PendantWindow::showBeep(int milliseconds)
     QTimer::singleShot(std::clamp(milliseconds, 100, LongestBeepShownMs), m_beep, [this] { m_beep->setVisible(false); });
 }
 
-} // namespace pendant
+} // namespace pendantwindow

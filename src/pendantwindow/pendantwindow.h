@@ -9,8 +9,11 @@ class QLineEdit;
 class QPushButton;
 
 namespace pendant {
-
 class PendantDevice;
+}
+
+namespace pendantwindow {
+
 
 // One LED: a lit or dark round lamp, painted (a style sheet per lamp would slow the window's start and every flash).
 class LedLamp : public QWidget
@@ -32,7 +35,7 @@ class LcdView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit LcdView(PendantDevice &device, QWidget *parent = nullptr);
+    explicit LcdView(pendant::PendantDevice &device, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,14 +44,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    PendantDevice &m_device;
+    pendant::PendantDevice &m_device;
 };
 
 class PendantWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PendantWindow(PendantDevice &device, QWidget *parent = nullptr);
+    explicit PendantWindow(pendant::PendantDevice &device, QWidget *parent = nullptr);
 
 private:
     QWidget *buildKeyPage(const auto &keys);
@@ -56,7 +59,7 @@ private:
     void refreshLeds();
     void showBeep(int milliseconds);
 
-    PendantDevice &m_device;
+    pendant::PendantDevice &m_device;
     std::array<LedLamp *, 8> m_leds{};
     QLabel *m_backlight = nullptr;
     QLabel *m_beep = nullptr;
@@ -68,4 +71,4 @@ private:
     bool m_flashPhase = false;
 };
 
-} // namespace pendant
+} // namespace pendantwindow

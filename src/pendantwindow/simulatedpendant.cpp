@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace pendant {
+namespace pendantwindow {
+
+using namespace pendant;
 
 SimulatedPendant::SimulatedPendant(QWidget &console) : m_console(console)
 {
@@ -42,4 +44,4 @@ void SimulatedPendant::build()
     Q_EMIT ready();
 }
 
-} // namespace pendant
+} // namespace pendantwindow

@@ -8,8 +8,11 @@
 class QWidget;
 
 namespace pendant {
-
 class PendantDevice;
+}
+
+namespace pendantwindow {
+
 class PendantWindow;
 
 class SimulatedPendant : public QObject
@@ -21,7 +24,7 @@ public:
     ~SimulatedPendant() override;
 
     // Null until ready().
-    [[nodiscard]] PendantDevice *device() const { return m_device.get(); }
+    [[nodiscard]] pendant::PendantDevice *device() const { return m_device.get(); }
     [[nodiscard]] PendantWindow *window() const { return m_window.get(); }
 
 Q_SIGNALS:
@@ -34,8 +37,8 @@ private:
     void build();
 
     QWidget &m_console;
-    std::unique_ptr<PendantDevice> m_device;
+    std::unique_ptr<pendant::PendantDevice> m_device;
     std::unique_ptr<PendantWindow> m_window;
 };
 
-} // namespace pendant
+} // namespace pendantwindow
