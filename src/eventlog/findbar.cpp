@@ -1,8 +1,7 @@
 #include "findbar.h"
 
-#include "logmodel.h"
-#include "logview.h"
 
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,7 +27,7 @@ QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString 
 }
 } // namespace
 
-FindBar::FindBar(LogView &view) : QFrame(&view), m_view(view)
+FindBar::FindBar(QAbstractItemView &view, FindTarget &target) : QFrame(&view), m_view(view), m_target(target)
 {
     setObjectName(QStringLiteral("findBar"));
     setFrameShape(QFrame::StyledPanel);
@@ -83,7 +82,7 @@ void FindBar::open(const QString &text)
     if (!text.isEmpty())
         startSearch(true, 0);
     else
-        m_view.setHighlight(Needle(m_text->text()));
+        m_target.setHighlight(Needle(m_text->text()));
 }
 
 void FindBar::close()
@@ -91,7 +90,7 @@ void FindBar::close()
     m_search.stop();
     showStatus({});
     hide();
-    m_view.setHighlight(Needle());
+    m_target.setHighlight(Needle());
     m_view.setFocus(Qt::OtherFocusReason);
 }
 
@@ -135,9 +134,8 @@ void FindBar::startSearch(bool forward, int offset)
 {
     m_search.stop();
     m_needle = Needle(m_text->text());
-    m_view.setHighlight(m_needle);
-    m_view.logModel().announcePending();
-    const LineStore &store = m_view.logModel().store();
+    m_target.setHighlight(m_needle);
+    const LineStore &store = m_target.linesToSearch();
     if (m_needle.isEmpty() || store.size() == 0) {
         showStatus(m_needle.isEmpty() ? QString() : tr("No match"));
         return;
@@ -155,7 +153,7 @@ void FindBar::startSearch(bool forward, int offset)
 
 void FindBar::searchSlice()
 {
-    const LineStore &store = m_view.logModel().store();
+    const LineStore &store = m_target.linesToSearch();
     if (store.generation() != m_generation || store.size() == 0) {
         m_search.stop();
         showStatus({});
@@ -167,8 +165,8 @@ void FindBar::searchSlice()
         m_search.stop();
         const bool wrapped = m_forward ? (m_start >= store.size() || found < m_start) : (m_start < 0 || found > m_start);
         showStatus(wrapped ? tr("Wrapped") : QString());
-        m_view.logModel().announcePending();
-        m_view.showRow(static_cast<int>(found));
+        (void)m_target.linesToSearch(); // the row found is announced before it is shown
+        m_target.showRow(static_cast<int>(found));
         return;
     }
     m_left -= rows;

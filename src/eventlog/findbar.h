@@ -7,19 +7,31 @@
 #include <QFrame>
 #include <QTimer>
 
+class QAbstractItemView;
 class QLabel;
 class QLineEdit;
 class QToolButton;
 
 namespace eventlog {
 
-class LogView;
+// What the bar searches and shows its finds in: the log view, which the bar knows only as this.
+class FindTarget
+{
+public:
+    virtual ~FindTarget() = default;
+    // Every line stored, those not shown yet announced to the view first.
+    [[nodiscard]] virtual const LineStore &linesToSearch() = 0;
+    virtual void setHighlight(const Needle &needle) = 0;
+    // Scrolls to the row and makes it the current, selected one.
+    virtual void showRow(int row) = 0;
+};
 
 class FindBar : public QFrame
 {
     Q_OBJECT
 public:
-    explicit FindBar(LogView &view);
+    // Laid over the view's viewport; `target` is the view's search side.
+    FindBar(QAbstractItemView &view, FindTarget &target);
 
     // Shows the bar with the focus in its text box; a non-empty text replaces what it held.
     void open(const QString &text = {});
@@ -43,7 +55,8 @@ private:
     void textEdited();
     void showStatus(const QString &status);
 
-    LogView &m_view;
+    QAbstractItemView &m_view;
+    FindTarget &m_target;
     QLineEdit *m_text = nullptr;
     QLabel *m_status = nullptr;
     QTimer m_search;

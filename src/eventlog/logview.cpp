@@ -1,6 +1,5 @@
 #include "logview.h"
 
-#include "findbar.h"
 #include "logmodel.h"
 #include "logsaver.h"
 
@@ -29,7 +28,7 @@ LogView::LogView(QWidget *parent) : UniformRowView(parent), m_model(new LogModel
     setModel(m_model);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_findBar = new FindBar(*this);
+    m_findBar = new FindBar(*this, *this);
 
     auto makeAction = [this](const QString &text, const QKeySequence &keys) {
         auto *action = new QAction(text, this);
@@ -79,6 +78,12 @@ void LogView::append(const QString &line)
 void LogView::clear()
 {
     m_model->clear();
+}
+
+const LineStore &LogView::linesToSearch()
+{
+    m_model->announcePending();
+    return m_model->store();
 }
 
 void LogView::setHighlight(const Needle &needle)

@@ -1,6 +1,7 @@
 #pragma once
 // The event log's view: its lines in rows of one height, and what people do with a log: extended selection,
 // Copy, Select All, Save Log…, Record to File… and a find bar (Ctrl+F).
+#include "findbar.h"
 #include "linestore.h"
 #include "logrecorder.h"
 #include "uniformrowview.h"
@@ -15,7 +16,7 @@ class FindBar;
 class LogModel;
 class LogSaver;
 
-class LogView : public UniformRowView
+class LogView : public UniformRowView, public FindTarget
 {
     Q_OBJECT
 public:
@@ -44,8 +45,9 @@ public:
     [[nodiscard]] const LogRecorder &recorder() const { return *m_recorder; }
     void showFindBar(const QString &text = {});
     // Makes that row the current, selected one and scrolls it into the middle of the view.
-    void showRow(int row);
-    void setHighlight(const Needle &needle);
+    void showRow(int row) override;
+    void setHighlight(const Needle &needle) override;
+    [[nodiscard]] const LineStore &linesToSearch() override;
 
     void keyboardSearch(const QString &search) override;
     void selectAll() override;
