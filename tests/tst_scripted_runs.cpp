@@ -370,6 +370,7 @@ void TestScriptedRuns::killedRecordingEndsOnAWholeLine()
                                       "sleep(200);\nfor (var k = 0; ; ++k) pendant.lcdText('burst ' + k + ' ' + 'x'.repeat(k % 97));\n");
     static const QRegularExpression stamp(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}[+-]\\d\\d:\\d\\d\\t"));
     static const QRegularExpression burstLine(QStringLiteral("^LCD : burst (\\d+) (x*)$"));
+    int cutByTheKernel = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         QTemporaryDir folder;
         const QString record = folder.filePath(QStringLiteral("b.log"));
@@ -396,9 +397,18 @@ void TestScriptedRuns::killedRecordingEndsOnAWholeLine()
         for (const QString &name : files) {
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            QVERIFY2(bytes.isEmpty() || bytes.endsWith('\n'),
-                     qPrintable(QStringLiteral("%1 (%2 bytes) ends in half a line: %3").arg(name).arg(bytes.size()).arg(QString::fromUtf8(bytes.right(60)))));
+            QByteArray bytes = file.readAll();
+            if (!bytes.isEmpty() && !bytes.endsWith('\n')) {
+                // The program writes only whole lines, but the kernel stops a write between two pages of the file
+                // when the writer is killed in the middle of it: rarely, the newest file ends on a page boundary.
+                // A cut anywhere else, in an older file, or at more than one kill of four is the program's.
+                QVERIFY2(name == files.last() && bytes.size() % 4096 == 0 && ++cutByTheKernel <= 1,
+                         qPrintable(QStringLiteral("%1 (%2 bytes) ends in half a line: %3")
+                                        .arg(name)
+                                        .arg(bytes.size())
+                                        .arg(QString::fromUtf8(bytes.right(60)))));
+                bytes.truncate(bytes.lastIndexOf('\n') + 1);
+            }
             for (const QByteArray &raw : bytes.split('\n')) {
                 QString line = QString::fromUtf8(raw);
                 if (line.isEmpty())
