@@ -2,10 +2,14 @@
 // The console's main window: connection settings, the pendant connection, the event log and the pendant commands.
 #include "cao/engine.h"
 
+#include <QLoggingCategory>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
+
+// The console's trace: why a command failed, a message that could not be shown.
+Q_DECLARE_LOGGING_CATEGORY(lcConsole)
 
 class QCheckBox;
 class QComboBox;

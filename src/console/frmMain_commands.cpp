@@ -29,7 +29,7 @@ qint32 textToInt32(const QString &text)
     const double rounded = std::nearbyint(number); // the default rounding mode sends halves to even
     if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint32>::min() ||
         rounded > std::numeric_limits<qint32>::max())
-        throw cao::Failure(0x8002000A, QStringLiteral("%1 is outside the 32-bit range").arg(text)); // DISP_E_OVERFLOW
+        throw cao::Failure(cao::status::Overflow, QStringLiteral("%1 is outside the 32-bit range").arg(text));
     return static_cast<qint32>(rounded);
 }
 } // namespace

@@ -1,6 +1,7 @@
 // Start-up, the connection option string, Open and Close, the event log and the window's own buttons.
 #include "frmMain.h"
 
+#include "cao/failure.h"
 #include "cao/status.h"
 #include "controls/uctIPAddressCtrl.h"
 #include "eventlog/logview.h"
@@ -100,7 +101,13 @@ void frmMain::runReportingFailure(const std::function<void(QString &label)> &ope
     QString label;
     try {
         operation(label);
-    } catch (const std::exception &) {
+    } catch (const cao::Failure &failure) {
+        // The log keeps its one line; the trace tells why (QT_LOGGING_RULES="zandorex.console.info=true").
+        qCInfo(lcConsole).noquote() << "Failed :" << label
+                                    << QStringLiteral("- 0x%1 %2").arg(failure.status(), 8, 16, QLatin1Char('0')).arg(failure.description());
+        AddLog(1, QStringLiteral("Failed : ") + label);
+    } catch (const std::exception &failure) {
+        qCInfo(lcConsole).noquote() << "Failed :" << label << "-" << failure.what();
         AddLog(1, QStringLiteral("Failed : ") + label);
     }
 }

@@ -4,11 +4,11 @@
 #include "cao/status.h"
 #include "protocol/drawingrules.h"
 #include "protocol/fieldrules.h"
+#include "protocol/messages.h"
 
 namespace tavlox {
 
 namespace {
-enum EchoNumber : qint32 { BeepEcho = 256, LedEcho = 257, DrawEcho = 259, BacklightEcho = 260 };
 
 [[noreturn]] void badArgument(const QString &what)
 {
@@ -197,13 +197,13 @@ std::optional<Echo> echoFor(const protocol::Request &request)
     const QList<int> &n = request.numbers;
     switch (request.kind) {
     case protocol::RequestKind::Beep:
-        return Echo{BeepEcho, cao::Value::i4(n.value(0))};
+        return Echo{protocol::BeepEcho, cao::Value::i4(n.value(0))};
     case protocol::RequestKind::Led:
-        return Echo{LedEcho, cao::Value::array({cao::Value::i4(n.value(0)), cao::Value::i2(static_cast<qint16>(n.value(1)))})};
+        return Echo{protocol::LedEcho, cao::Value::array({cao::Value::i4(n.value(0)), cao::Value::i2(static_cast<qint16>(n.value(1)))})};
     case protocol::RequestKind::Backlight:
-        return Echo{BacklightEcho, cao::Value::boolean(n.value(0) != 0)};
+        return Echo{protocol::BacklightEcho, cao::Value::boolean(n.value(0) != 0)};
     case protocol::RequestKind::DrawMiniTP:
-        return Echo{DrawEcho, drawingEcho(request.drawing)};
+        return Echo{protocol::DrawEcho, drawingEcho(request.drawing)};
     case protocol::RequestKind::SetKeyState:
     case protocol::RequestKind::SetPanelState:
     case protocol::RequestKind::GetKeyState:

@@ -1,5 +1,7 @@
 #include "gestures.h"
 
+#include "protocol/messages.h"
+
 namespace tavlox {
 
 bool GestureRecognizer::insideDeadRange(int x, int y) const
@@ -18,7 +20,7 @@ QList<PanelEvent> GestureRecognizer::touchDown(int x, int y, qint64 now)
     m_downAt = now;
     if (!settings.enabled)
         return {};
-    return {{PanelDown, x, y}};
+    return {{protocol::PanelDown, x, y}};
 }
 
 QList<PanelEvent> GestureRecognizer::touchMove(int x, int y, qint64 now)
@@ -41,7 +43,7 @@ QList<PanelEvent> GestureRecognizer::touchUp(int x, int y, qint64 now)
         m_lastClickDownAt.reset();
         return events;
     }
-    events << PanelEvent{PanelUp, x, y};
+    events << PanelEvent{protocol::PanelUp, x, y};
     if (m_moved || m_held) {
         m_lastClickDownAt.reset();
         return events;
@@ -50,10 +52,10 @@ QList<PanelEvent> GestureRecognizer::touchUp(int x, int y, qint64 now)
                              std::abs(m_downX - m_lastClickX) <= std::max(settings.deadLeft, settings.deadRight) &&
                              std::abs(m_downY - m_lastClickY) <= std::max(settings.deadUp, settings.deadDown);
     if (secondClick) {
-        events << PanelEvent{PanelDblClick, m_downX, m_downY};
+        events << PanelEvent{protocol::PanelDblClick, m_downX, m_downY};
         m_lastClickDownAt.reset();
     } else {
-        events << PanelEvent{PanelClick, m_downX, m_downY};
+        events << PanelEvent{protocol::PanelClick, m_downX, m_downY};
         m_lastClickDownAt = m_downAt;
         m_lastClickX = m_downX;
         m_lastClickY = m_downY;
@@ -66,7 +68,7 @@ QList<PanelEvent> GestureRecognizer::advance(qint64 now)
     if (m_pressed && !m_moved && !m_held && now - m_downAt >= settings.pressHoldMs) {
         m_held = true;
         if (settings.enabled)
-            return {{PanelPressAndHold, m_downX, m_downY}};
+            return {{protocol::PanelPressAndHold, m_downX, m_downY}};
     }
     return {};
 }

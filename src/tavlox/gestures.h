@@ -17,11 +17,9 @@ struct TouchSettings
     int deadDown = 4;
 };
 
-enum PanelMessage : int { PanelDown = 4, PanelUp = 5, PanelClick = 6, PanelDblClick = 7, PanelPressAndHold = 8 };
-
 struct PanelEvent
 {
-    int number = 0;
+    int number = 0; // protocol::PanelDown … PanelPressAndHold
     int x = 0;
     int y = 0;
     bool operator==(const PanelEvent &) const = default;

@@ -3,6 +3,7 @@
 #include "cao/failure.h"
 #include "cao/status.h"
 #include "protocol/fieldrules.h"
+#include "protocol/messages.h"
 #include "tavlox/commandrequests.h"
 
 #include <QDir>
@@ -13,10 +14,7 @@ Q_LOGGING_CATEGORY(lcTavlox, "zandorex.tavlox", QtInfoMsg)
 namespace tavlox {
 
 namespace {
-constexpr quint32 AccessDenied = 0x80070005;   // E_ACCESSDENIED
-constexpr quint32 UnknownName = 0x80020006;    // DISP_E_UNKNOWNNAME
 
-enum MessageNumber : qint32 { CheckWired = 0, KeyDown = 1, KeyUp = 2, KeyPress = 3, LcdEcho = 258 };
 } // namespace
 
 TavloxSession::TavloxSession(ConnectionOptions options, std::unique_ptr<PendantLink> link, cao::MessageSink &sink,
@@ -71,7 +69,7 @@ void TavloxSession::raiseWiringCheck()
     const int number = ++m_wiringChecks;
     std::weak_ptr<bool> alive = m_alive;
     qCInfo(lcTavlox) << "CheckWired" << number << "raised";
-    m_sink.raise(CheckWired, cao::Value::i4(number), [alive, number](const cao::Value &) {
+    m_sink.raise(protocol::CheckWired, cao::Value::i4(number), [alive, number](const cao::Value &) {
         if (alive.expired() || !*alive.lock())
             return;
         qCInfo(lcTavlox) << "CheckWired" << number << "answered";
@@ -98,10 +96,10 @@ cao::Value TavloxSession::execute(const QString &command, const cao::Value &para
 {
     const std::optional<protocol::RequestKind> kind = commandKind(command);
     if (!kind)
-        throw cao::Failure(UnknownName, QStringLiteral("Unknown command \"%1\"").arg(command));
+        throw cao::Failure(cao::status::UnknownName, QStringLiteral("Unknown command \"%1\"").arg(command));
     // A client may watch and exercise the pendant but not draw on its owner's LCD.
     if (*kind == protocol::RequestKind::DrawMiniTP && m_options.clientMode)
-        throw cao::Failure(AccessDenied, QStringLiteral("DrawMiniTP is not allowed in client mode (TPClient)"));
+        throw cao::Failure(cao::status::AccessDenied, QStringLiteral("DrawMiniTP is not allowed in client mode (TPClient)"));
     const protocol::Request request = requestFor(*kind, parameter);
     const protocol::Reply reply = transact(request);
     if (const std::optional<Echo> echo = echoFor(request))
@@ -139,7 +137,7 @@ void TavloxSession::onInput(const protocol::Input &input)
     case protocol::InputKind::Alive:
         return;
     case protocol::InputKind::LcdText:
-        m_sink.raise(LcdEcho, cao::Value::text(input.text));
+        m_sink.raise(protocol::LcdText, cao::Value::text(input.text));
         return;
     case protocol::InputKind::KeyDown:
     case protocol::InputKind::KeyUp:
@@ -158,9 +156,9 @@ void TavloxSession::onKey(const protocol::Input &input)
 {
     const bool down = input.kind == protocol::InputKind::KeyDown;
     if (m_options.keyboardMode == 0) {
-        m_sink.raise(down ? KeyDown : KeyUp, cao::Value::i4(input.key));
+        m_sink.raise(down ? protocol::KeyDown : protocol::KeyUp, cao::Value::i4(input.key));
         if (down)
-            m_sink.raise(KeyPress, cao::Value::i4(input.key));
+            m_sink.raise(protocol::KeyPress, cao::Value::i4(input.key));
         return;
     }
     if (!m_injector || input.key < 0 || input.key >= keymap::SlotCount)

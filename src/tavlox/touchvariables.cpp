@@ -7,7 +7,6 @@
 namespace tavlox {
 
 namespace {
-constexpr quint32 AccessDenied = 0x80070005; // E_ACCESSDENIED
 
 struct VariableRule
 {
@@ -85,7 +84,7 @@ void TouchVariables::write(const QString &name, const cao::Value &value, bool cl
         return;
     }
     if (rule.refusedToClients && clientMode)
-        throw cao::Failure(AccessDenied,
+        throw cao::Failure(cao::status::AccessDenied,
                            QStringLiteral("Writing %1 is not allowed in client mode (TPClient)").arg(name));
     if (value.vt() != cao::VT_I2 && value.vt() != cao::VT_I4)
         throw cao::Failure(cao::status::TypeMismatch,
