@@ -16,13 +16,6 @@
 namespace {
 constexpr int Warmup = 200;
 
-quint16 freeUdpPort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
-
 // Starts a program and waits for the line PATTERN matches; its first group, and how long that took in ms.
 QString startUntil(QProcess &process, const QString &program, const QStringList &arguments, const QString &pattern, double *ms)
 {

@@ -26,13 +26,6 @@
 namespace {
 constexpr int Warmup = 500;
 
-quint16 freePort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
-
 quint16 startPendant(QProcess &pendant, quint16 consolePort)
 {
     pendant.start(QStringLiteral(ZANDOREX_PENDANT), {QStringLiteral("--headless"), QStringLiteral("--udp"), QStringLiteral("127.0.0.1:0"),
@@ -139,7 +132,7 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
 
     QProcess pendant;
-    const quint16 consolePort = freePort();
+    const quint16 consolePort = freeUdpPort();
     const quint16 pendantPort = startPendant(pendant, consolePort);
     // Alternated twice, so that a slow spell of the machine does not fall on one of them only.
     std::vector<Figures> cpp, scripted;

@@ -6,8 +6,17 @@
 #include "tavlox/wirelinks.h"
 
 #include <QElapsedTimer>
+#include <QUdpSocket>
 #include <algorithm>
 #include <vector>
+
+// A UDP port on 127.0.0.1 that nothing uses now.
+inline quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
 
 // The median and the 99th percentile of a run's times.
 struct Figures

@@ -7,13 +7,6 @@
 using namespace testing;
 using cao::Value;
 
-namespace {
-Value drawingItem(qint32 code, Value parameters)
-{
-    return Value::array({Value::i4(code), std::move(parameters)});
-}
-} // namespace
-
 class TestMessageLines : public QObject
 {
     Q_OBJECT
