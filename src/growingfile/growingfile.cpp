@@ -44,28 +44,29 @@ bool writeAll(int fd, const char *data, size_t size)
 }
 } // namespace
 
-// The stream's writes: what the C library flushes goes to the file in pieces that end on records' ends, each
-// within one page where a record allows, so that a program killed in the middle leaves only whole records.
+// The stream's writes: what the C library flushes goes to the file in pieces that end on records' ends, so that
+// a program killed between two pieces leaves only whole records. Within a piece, the kernel can stop only where
+// the piece passes from one page of the file to the next: each piece passes a page boundary only in its first
+// record, right after it began, which leaves the smallest chance of that.
 ssize_t GrowingFile::writePieces(void *cookie, const char *data, size_t size)
 {
     auto *self = static_cast<GrowingFile *>(cookie);
     const qint64 start = self->m_written;
     const qint64 end = start + qint64(size);
+    const auto boundaryFrom = [](qint64 offset) { return (offset + PageBytes - 1) / PageBytes * PageBytes; };
     qint64 at = start;
     auto recordEnd = self->m_recordEnds.begin();
     while (at < end) {
-        const qint64 pageEnd = (at / PageBytes + 1) * PageBytes;
         while (recordEnd != self->m_recordEnds.end() && *recordEnd <= at)
             ++recordEnd;
-        // The last record end within this page; else the first after it (a record across the page); else the end.
-        qint64 until = end;
-        auto fits = recordEnd;
-        while (fits != self->m_recordEnds.end() && *fits <= std::min(pageEnd, end))
-            ++fits;
-        if (fits != recordEnd)
-            until = *std::prev(fits);
-        else if (recordEnd != self->m_recordEnds.end() && *recordEnd <= end)
-            until = *recordEnd;
+        // The first record goes whole, whatever boundary it passes; the piece then takes the records up to the
+        // next boundary.
+        const qint64 first = recordEnd != self->m_recordEnds.end() && *recordEnd <= end ? *recordEnd : end;
+        const qint64 nextBoundary = boundaryFrom(at + 1);
+        const qint64 limit = std::min(end, first <= nextBoundary ? nextBoundary : boundaryFrom(first));
+        qint64 until = first;
+        for (auto more = recordEnd; more != self->m_recordEnds.end() && *more <= limit; ++more)
+            until = *more;
         if (!writeAll(self->m_fd, data + (at - start), size_t(until - at)))
             return -1;
         self->m_written = until;
