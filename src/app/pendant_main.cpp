@@ -63,15 +63,11 @@ int main(int argc, char *argv[])
         scenarioHost = std::make_unique<scenario::PendantHost>(device);
         runs.add(line->scenario).addHost(std::shared_ptr<script::ScriptHost>(scenarioHost.get(), [](script::ScriptHost *) {}));
     }
-    if (line->control.address) {
-        if (scenarioHost) {
-            std::fprintf(stderr, "zandorex-pendant: --control and --script both decide the pendant's requests: give one\n");
-            return ProgramCommandLine::BadArgument;
-        }
-        controlHost = std::make_unique<scenario::PendantHost>(device);
-        control = std::make_unique<control::ControlServer>();
+    if (line->control.address && scenarioHost) {
+        std::fprintf(stderr, "zandorex-pendant: --control and --script both decide the pendant's requests: give one\n");
+        return ProgramCommandLine::BadArgument;
     }
-    if (scenarioHost || control) {
+    if (scenarioHost || line->control.address) {
         QApplication::setQuitOnLastWindowClosed(false);
         QObject::connect(&app, &QApplication::lastWindowClosed, &runs, &ScriptRuns::windowClosed);
         QTimer::singleShot(0, &runs, &ScriptRuns::start);
@@ -84,9 +80,10 @@ int main(int argc, char *argv[])
     // Scripts wait for this line before they start the console.
     std::printf("zandorex-pendant: ready on %s\n", qPrintable(channel->describe()));
     std::fflush(stdout);
-    if (control) {
+    if (line->control.address) {
         if (!(control = startControl(line->control, "zandorex-pendant")))
             return ProgramCommandLine::BadArgument;
+        controlHost = std::make_unique<scenario::PendantHost>(device);
         runs.addService([&control](script::ScriptContext &context) { control->service().serve(context); })
             .addHost(std::shared_ptr<script::ScriptHost>(controlHost.get(), [](script::ScriptHost *) {}));
         QObject::connect(&runs, &ScriptRuns::endingNow, control.get(), [&control] { control->close(); });

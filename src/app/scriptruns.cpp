@@ -20,7 +20,7 @@ int signalPipe[2] = {-1, -1};
 // flushed. Should the user-interface thread not even turn (a blocking call), a thread of its own ends it.
 constexpr auto EventLoopGrace = std::chrono::milliseconds(600);
 constexpr auto LastResort = std::chrono::milliseconds(900);
-std::atomic<int> lastResortStatus = 0;
+std::atomic<int> deadlineStatus = 0; // the status the program ends with, should the deadline come
 
 void onSignal(int number)
 {
@@ -42,7 +42,7 @@ ScriptRuns::ScriptRuns(bool keepRunning) : m_keepRunning(keepRunning)
     m_deadline.setTimerType(Qt::PreciseTimer);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
         Q_EMIT endingNow();
-        endNow(m_deadlineStatus);
+        endNow(deadlineStatus);
     });
 }
 
@@ -148,13 +148,12 @@ void ScriptRuns::endProgram(int status)
 
 void ScriptRuns::armDeadline(int status)
 {
-    m_deadlineStatus = status;
-    lastResortStatus = status;
+    deadlineStatus = status;
     if (m_deadline.isActive())
         return;
     m_deadline.start(EventLoopGrace);
     std::thread([] {
         std::this_thread::sleep_for(LastResort);
-        endNow(lastResortStatus);
+        endNow(deadlineStatus);
     }).detach();
 }

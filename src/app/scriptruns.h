@@ -50,5 +50,4 @@ private:
     int m_worst = 0;
     bool m_endsOnSignals = false;
     QTimer m_deadline;
-    int m_deadlineStatus = 0;
 };

@@ -177,7 +177,9 @@ QWidget &find(QWidget &window, const QString &name)
         if (isControl(*widget))
             candidates << widget;
     const QHash<const QWidget *, QString> captions = buddyCaptions(window);
-    auto only = [&](QList<QWidget *> found) -> QWidget * {
+    auto pick = [&](const std::function<bool(const QWidget &)> &matches) -> QWidget * {
+        QList<QWidget *> found;
+        std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
         // A control made of named parts (an address control's fields) is found whole.
         found.removeIf([&found](QWidget *w) {
             return std::any_of(found.begin(), found.end(), [w](QWidget *other) { return other != w && other->isAncestorOf(w); });
@@ -193,19 +195,14 @@ QWidget &find(QWidget &window, const QString &name)
         }
         return found.value(0);
     };
-    auto matching = [&](const std::function<bool(const QWidget &)> &matches) {
-        QList<QWidget *> found;
-        std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found), [&](QWidget *w) { return matches(*w); });
-        return found;
-    };
     // The rule, in this order: an objectName; a whole spoken name or the caption on the control; the caption
     // beside it; all the given words among the words of one of its names. Each step that finds two controls or
     // more is an error that lists them.
-    if (QWidget *found = only(matching([&](const QWidget &w) { return w.objectName() == name; })))
+    if (QWidget *found = pick([&](const QWidget &w) { return w.objectName() == name; }))
         return *found;
-    if (QWidget *found = only(matching([&](const QWidget &w) { return ownNamesOf(w).contains(name); })))
+    if (QWidget *found = pick([&](const QWidget &w) { return ownNamesOf(w).contains(name); }))
         return *found;
-    if (QWidget *found = only(matching([&](const QWidget &w) { return captions.value(&w) == name; })))
+    if (QWidget *found = pick([&](const QWidget &w) { return captions.value(&w) == name; }))
         return *found;
     const QStringList wanted = words(name);
     if (!wanted.isEmpty()) {
@@ -213,10 +210,10 @@ QWidget &find(QWidget &window, const QString &name)
             const QStringList have = words(candidate);
             return std::all_of(wanted.begin(), wanted.end(), [&have](const QString &word) { return have.contains(word); });
         };
-        if (QWidget *found = only(matching([&](const QWidget &w) {
+        if (QWidget *found = pick([&](const QWidget &w) {
                 const QStringList names = namesOf(captions, w);
                 return std::any_of(names.begin(), names.end(), containsAll);
-            })))
+            }))
             return *found;
     }
     failed(QStringLiteral("no control named \"%1\" in \"%2\" (window.controls() lists them)").arg(name, window.windowTitle()));

@@ -111,13 +111,8 @@ QJSValue LogObject::expect(const QJSValue &pattern, const QJSValue &timeoutMs, c
         if (const std::optional<QString> line = waitForLine(wanted, from, ms))
             return QJSValue(*line);
         // The message stays one line; the log's last lines go to the report as its detail.
-        QJSEngine &engine = m_context.engine();
-        QJSValue error = engine.newErrorObject(
-            QJSValue::GenericError, QStringLiteral("log.expect(%1): no line matched within %2 ms").arg(wanted.describe()).arg(ms));
-        error.setProperty(QStringLiteral("detail"), lastLines());
-        error.setProperty(QStringLiteral("timedOut"), true);
-        engine.throwError(error);
-        return {};
+        throw script::ActionFailed{QStringLiteral("log.expect(%1): no line matched within %2 ms").arg(wanted.describe()).arg(ms), {},
+                                   true, lastLines()};
     });
 }
 

@@ -14,7 +14,6 @@ namespace {
 const QStringList ObjectNames = {QStringLiteral("window"), QStringLiteral("log"), QStringLiteral("controller"),
                                  QStringLiteral("pendant")};
 constexpr int DefaultDeadlineMs = 5000;
-constexpr auto NextCallWithin = std::chrono::microseconds(1000);
 
 // JSON as a script passes it: {"i2": n} and {"i4": n} as i2(n) and i4(n), {"regexp": p, "flags": f} as a RegExp.
 QJSValue toScript(QJSEngine &engine, const QJsonValue &value, QString *problem)
@@ -163,9 +162,6 @@ void ControlService::serve(script::ScriptContext &context)
         m_context = nullptr;
     });
     for (;;) {
-        // A client in a loop sends its next call soon after the answer to the last: looking out for it costs less
-        // than being woken for it.
-        context.lookOut(NextCallWithin);
         context.wait(-1, [this] {
             std::lock_guard lock(m_mutex);
             return !m_calls.empty();

@@ -286,8 +286,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
             m_expectFrom = found + 1;
             return requestValue(m_heard[found]);
         }
-        m_context.throwFailure({QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms), {}, true});
-        return {};
+        throw ActionFailed{QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms), {}, true};
     });
 }
 

@@ -145,12 +145,6 @@ bool ScriptContext::drain()
     return !work.empty();
 }
 
-void ScriptContext::lookOut(std::chrono::microseconds most)
-{
-    m_inbox->lookOut(most);
-    drain();
-}
-
 void ScriptContext::finishing()
 {
     m_finishing = true;
@@ -207,6 +201,8 @@ void ScriptContext::throwFailure(const ActionFailed &failure)
         error.setProperty(QStringLiteral("status"), double(*failure.status));
     if (failure.timedOut)
         error.setProperty(QStringLiteral("timedOut"), true);
+    if (!failure.detail.isEmpty())
+        error.setProperty(QStringLiteral("detail"), failure.detail);
     m_engine.throwError(error);
 }
 

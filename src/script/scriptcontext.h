@@ -5,7 +5,6 @@
 #include <QJSEngine>
 #include <QVariant>
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,12 +23,14 @@ struct Stopped
 };
 
 // An action that could not be done; its message becomes a JavaScript error naming what was wrong, with the
-// engine's status (`status`) and whether it ran out of time (`timedOut`) as properties where they apply.
+// engine's status (`status`), whether it ran out of time (`timedOut`) and a detail for the report alone (`detail`)
+// as properties where they apply.
 struct ActionFailed
 {
     QString message;
     std::optional<quint32> status = {};
     bool timedOut = false;
+    QString detail = {};
 };
 
 // Hands an action's outcome back to the script, possibly before the action returns (a press whose handler goes
@@ -78,15 +79,10 @@ public:
     [[nodiscard]] std::function<void(std::function<void()>)> poster() const;
     // Any thread: makes a wait look again (at the stop flag, say).
     void wake();
-    // Looks out for posted work this long before the next wait sleeps (the next of a stream of calls), and runs
-    // what came.
-    void lookOut(std::chrono::microseconds most);
 
     // Carries out a script's call to an object of ours: what `call` returns goes back to the script; an
     // ActionFailed becomes the script's error and a stop ends the script (both return undefined).
     QJSValue answer(const std::function<QJSValue()> &call);
-    // Throws the failure into the script as an Error, with its properties.
-    void throwFailure(const ActionFailed &failure);
 
     // Calls a JavaScript function the script handed over. Whatever it throws (an Error, a text, a number, any
     // value) comes back in `thrown`; else its result is returned.
@@ -107,6 +103,8 @@ protected:
 
 private:
     bool drain(); // true when it ran something
+    // Throws the failure into the script as an Error, with its properties.
+    void throwFailure(const ActionFailed &failure);
 
     UiAgent &m_ui;
     Results &m_results;
