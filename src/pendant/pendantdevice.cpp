@@ -52,9 +52,18 @@ void PendantDevice::follow(const Request &request, const Verdict &verdict)
     case Verdict::Answer:
         carryOut(request, verdict.numbers);
         return;
-    case Verdict::Refuse:
-        Q_EMIT replied(Reply{request.id, false, verdict.reason.isEmpty() ? QStringLiteral("refused") : verdict.reason, {}});
+    case Verdict::Refuse: {
+        const Reply refusal{request.id, false, verdict.reason.isEmpty() ? QStringLiteral("refused") : verdict.reason, {}};
+        if (verdict.delayMs <= 0) {
+            Q_EMIT replied(refusal);
+            return;
+        }
+        QTimer::singleShot(verdict.delayMs, Qt::PreciseTimer, this, [this, refusal] {
+            if (m_connected)
+                Q_EMIT replied(refusal);
+        });
         return;
+    }
     case Verdict::Delay:
         QTimer::singleShot(std::max(verdict.delayMs, 0), Qt::PreciseTimer, this, [this, request, numbers = verdict.numbers] {
             if (m_connected)

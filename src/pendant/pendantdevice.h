@@ -18,7 +18,7 @@ struct Verdict
     enum Kind { Answer, Refuse, Delay, Ignore };
     Kind kind = Answer;
     QString reason; // Refuse
-    int delayMs = 0; // Delay: carried out and answered this much later
+    int delayMs = 0; // Delay: carried out and answered this much later; Refuse: refused this much later
     std::optional<QList<int>> numbers = {}; // Answer, Delay: the reply's numbers instead of the pendant's own
 };
 

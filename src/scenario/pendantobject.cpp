@@ -149,6 +149,21 @@ void PendantObject::touch(const QJSValue &x, const QJSValue &y, const QJSValue &
     })
 }
 
+void PendantObject::touchDown(const QJSValue &x, const QJSValue &y)
+{
+    SCENARIO_CALL(onDevice([atX = x.toInt(), atY = y.toInt()](pendant::PendantDevice &device) { device.touchDown(atX, atY); });)
+}
+
+void PendantObject::touchMove(const QJSValue &x, const QJSValue &y)
+{
+    SCENARIO_CALL(onDevice([atX = x.toInt(), atY = y.toInt()](pendant::PendantDevice &device) { device.touchMove(atX, atY); });)
+}
+
+void PendantObject::touchUp(const QJSValue &x, const QJSValue &y)
+{
+    SCENARIO_CALL(onDevice([atX = x.toInt(), atY = y.toInt()](pendant::PendantDevice &device) { device.touchUp(atX, atY); });)
+}
+
 void PendantObject::drag(const QJSValue &points, const QJSValue &ms)
 {
     const int count = points.property(QStringLiteral("length")).toInt();
@@ -244,8 +259,9 @@ pendant::Verdict PendantObject::decide(const Request &request)
     const QJSValue answer = m_context.callHandler(handler, {requestValue(request)}, what);
     if (answer.isError() || answer.isUndefined() || answer.isNull())
         return {};
+    const int delayMs = answer.hasProperty(QStringLiteral("delayMs")) ? answer.property(QStringLiteral("delayMs")).toInt() : 0;
     if (answer.hasProperty(QStringLiteral("refuse")))
-        return {pendant::Verdict::Refuse, answer.property(QStringLiteral("refuse")).toString(), 0};
+        return {pendant::Verdict::Refuse, answer.property(QStringLiteral("refuse")).toString(), delayMs};
     if (answer.property(QStringLiteral("ignore")).toBool())
         return {pendant::Verdict::Ignore, {}, 0};
     std::optional<QList<int>> numbers;
@@ -255,7 +271,7 @@ pendant::Verdict PendantObject::decide(const Request &request)
             *numbers << given.property(k).toInt();
     }
     if (answer.hasProperty(QStringLiteral("delayMs")))
-        return {pendant::Verdict::Delay, {}, answer.property(QStringLiteral("delayMs")).toInt(), numbers};
+        return {pendant::Verdict::Delay, {}, delayMs, numbers};
     if (numbers)
         return {pendant::Verdict::Answer, {}, 0, numbers};
     m_context.results().fail(QStringLiteral("%1 returned %2; it returns nothing, {refuse: text}, {delayMs: n}, {numbers: [...]} or "

@@ -29,6 +29,10 @@ public:
     Q_INVOKABLE void keyDown(const QVariant &key);
     Q_INVOKABLE void keyUp(const QVariant &key);
     Q_INVOKABLE void touch(const QJSValue &x, const QJSValue &y, const QJSValue &ms = QJSValue());
+    // A touch's parts one at a time, as a replayed capture holds them.
+    Q_INVOKABLE void touchDown(const QJSValue &x, const QJSValue &y);
+    Q_INVOKABLE void touchMove(const QJSValue &x, const QJSValue &y);
+    Q_INVOKABLE void touchUp(const QJSValue &x, const QJSValue &y);
     Q_INVOKABLE void drag(const QJSValue &points, const QJSValue &ms = QJSValue());
     Q_INVOKABLE void lcdText(const QString &text);
     Q_INVOKABLE void silent(const QJSValue &ms);

@@ -72,8 +72,8 @@ void ScriptRunner::warn(const QString &text)
 // The script's thread: make the objects, then run the file (or serve calls), and report.
 void ScriptRunner::runScript()
 {
-    QString source;
-    if (!m_options.serve) {
+    QString source = m_options.source;
+    if (!m_options.serve && source.isEmpty()) {
         QFile file(m_options.file);
         if (!file.open(QIODevice::ReadOnly)) {
             m_results->scriptError(QStringLiteral("cannot read the script: %1").arg(file.errorString()), m_options.file);

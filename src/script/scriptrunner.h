@@ -28,6 +28,8 @@ struct ScriptOptions
     // Instead of a file: a service that takes calls from outside with the same objects (the control socket). It
     // runs until stopped, has no time-out and reports no tests.
     std::function<void(ScriptContext &context)> serve;
+    // Not empty: run this text instead of reading the file, which still names it in the report (a replay).
+    QString source;
 };
 
 class ScriptRunner : public QObject
