@@ -3,6 +3,7 @@
 #include "app/capturecommandline.h"
 #include "app/controlcommandline.h"
 #include "app/programcommandline.h"
+#include "app/replaycommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
@@ -28,6 +29,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
                                          QStringLiteral("Go on when the scripts have ended, for a person to take over."));
     const CaptureCommandLine capture;
     const ControlCommandLine control(QStringLiteral("zandorex"));
+    const ReplayCommandLine replaying(ReplayCommandLine::Side::Console);
     const QCommandLineOption record(
         QStringLiteral("record"),
         QStringLiteral("Record the log to this file from the start: every line as it enters the log (UTF-8); lines are added "
@@ -48,6 +50,7 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     script.addTo(parser);
     parser.addOptions({scenario.script, scenario.junit});
     control.addTo(parser, program);
+    replaying.addTo(parser);
     if (!program.parse(argc, argv))
         return std::nullopt;
     ConsoleCommandLine line;
@@ -55,9 +58,22 @@ std::optional<ConsoleCommandLine> readCommandLine(int argc, char *argv[], int *e
     line.headless = parser.isSet(headless);
     line.keepRunning = parser.isSet(keepRunning);
     QString problem;
-    if (!script.read(parser, line.script, &problem) || !scenario.read(parser, line.pendantScript, &problem) ||
-        !control.read(parser, line.control, &problem))
+    if (!script.read(parser, line.script, &problem, replaying.isSet(parser)) ||
+        !scenario.read(parser, line.pendantScript, &problem) || !control.read(parser, line.control, &problem))
         return program.fail(problem);
+    if (replaying.isSet(parser) && !line.script.file.isEmpty())
+        return program.fail(QStringLiteral("--replay and --script each run the console: give one"));
+    replay::Recording recording;
+    if (!replaying.read(parser, recording, &problem))
+        return program.fail(problem);
+    if (replaying.isSet(parser)) {
+        bool written = false;
+        if (!replaying.prepare(parser, recording, replay::consoleSettings(recording, replaying.target(parser)), line.script,
+                               &written, &problem))
+            return program.fail(problem);
+        if (written)
+            return std::nullopt; // status 0
+    }
     if (line.script.file.isEmpty() && line.pendantScript.file.isEmpty() && parser.isSet(script.timeout))
         return program.fail(QStringLiteral("--timeout belongs to --script or --pendant-script"));
     line.capture = parser.value(capture.capture);

@@ -3,6 +3,7 @@
 #include "app/capturecommandline.h"
 #include "app/controlcommandline.h"
 #include "app/programcommandline.h"
+#include "app/replaycommandline.h"
 #include "app/scriptcommandline.h"
 
 #include <QCommandLineParser>
@@ -52,14 +53,30 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
                        "tests passed, 1 a test failed, 2 a script error, 3 stopped (time-out, signal, closed window)."));
     const CaptureCommandLine capture;
     const ControlCommandLine control(QStringLiteral("zandorex-pendant"));
+    const ReplayCommandLine replaying(ReplayCommandLine::Side::Pendant);
     parser.addOptions({udp, peer, serial, headless, keepRunning, capture.capture});
     scenario.addTo(parser);
     control.addTo(parser, program);
+    replaying.addTo(parser);
     if (!program.parse(argc, argv))
         return std::nullopt;
-    if (parser.isSet(udp) == parser.isSet(serial))
-        return program.fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
     PendantCommandLine line;
+    QString problem;
+    replay::Recording recording;
+    if (!replaying.read(parser, recording, &problem))
+        return program.fail(problem);
+    const bool linkFromCapture = replaying.isSet(parser) && !parser.isSet(udp) && !parser.isSet(serial);
+    if (linkFromCapture && recording.link == capture::LinkKind::Serial && !parser.isSet(QStringLiteral("write-script")))
+        return program.fail(QStringLiteral("the capture is of a serial line: give --serial DEVICE"));
+    if (linkFromCapture) {
+        // The pendant's own end of the recorded connection.
+        line.localAddress = QHostAddress(recording.pendant.address);
+        line.localPort = recording.pendant.port;
+        line.peerAddress = QHostAddress(recording.console.address);
+        line.peerPort = recording.console.port;
+    } else if (parser.isSet(udp) == parser.isSet(serial)) {
+        return program.fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
+    }
     if (parser.isSet(udp)) {
         if (!parseEndpoint(parser.value(udp), true, line.localAddress, line.localPort))
             return program.fail(QStringLiteral("--udp \"%1\" is not IPV4-ADDRESS:PORT").arg(parser.value(udp)));
@@ -74,9 +91,17 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     line.headless = parser.isSet(headless);
     line.keepRunning = parser.isSet(keepRunning);
     line.capture = parser.value(capture.capture);
-    QString problem;
-    if (!scenario.read(parser, line.scenario, &problem) || !control.read(parser, line.control, &problem))
+    if (!scenario.read(parser, line.scenario, &problem, replaying.isSet(parser)) || !control.read(parser, line.control, &problem))
         return program.fail(problem);
+    if (replaying.isSet(parser)) {
+        if (!line.scenario.file.isEmpty() || line.control.address)
+            return program.fail(QStringLiteral("--replay decides the pendant's answers: give it without --script and --control"));
+        bool written = false;
+        if (!replaying.prepare(parser, recording, {}, line.scenario, &written, &problem))
+            return program.fail(problem);
+        if (written)
+            return std::nullopt; // status 0
+    }
     if (line.scenario.file.isEmpty() && (parser.isSet(scenario.timeout) || line.keepRunning))
         return program.fail(QStringLiteral("--timeout and --keep-running belong to --script"));
     return line;

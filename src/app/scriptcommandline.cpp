@@ -16,7 +16,8 @@ void ScriptCommandLine::addTo(QCommandLineParser &parser) const
     parser.addOptions({script, junit, timeout});
 }
 
-bool ScriptCommandLine::read(const QCommandLineParser &parser, script::ScriptOptions &options, QString *problem) const
+bool ScriptCommandLine::read(const QCommandLineParser &parser, script::ScriptOptions &options, QString *problem,
+                             bool replaying) const
 {
     options.file = parser.value(script);
     options.junit = parser.value(junit);
@@ -26,7 +27,7 @@ bool ScriptCommandLine::read(const QCommandLineParser &parser, script::ScriptOpt
         *problem = QStringLiteral("--timeout \"%1\" is not a whole number of seconds above 0").arg(parser.value(timeout));
         return false;
     }
-    if (options.file.isEmpty() && parser.isSet(junit)) {
+    if (options.file.isEmpty() && !replaying && parser.isSet(junit)) {
         *problem = QStringLiteral("--%1 belongs to --%2").arg(junit.names().first(), script.names().first());
         return false;
     }

@@ -10,8 +10,10 @@ struct ScriptCommandLine
     ScriptCommandLine(const QString &scriptHelp, const QString &scriptOption = QStringLiteral("script"),
                       const QString &junitOption = QStringLiteral("junit"));
     void addTo(QCommandLineParser &parser) const;
-    // The options read; false and why when a value is wrong.
-    [[nodiscard]] bool read(const QCommandLineParser &parser, script::ScriptOptions &options, QString *problem) const;
+    // The options read; false and why when a value is wrong. A replay is a script run too (replaying: --junit
+    // and --timeout belong to it).
+    [[nodiscard]] bool read(const QCommandLineParser &parser, script::ScriptOptions &options, QString *problem,
+                            bool replaying = false) const;
 
     QCommandLineOption script;
     QCommandLineOption junit;

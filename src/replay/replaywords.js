@@ -1,0 +1,62 @@
+// ---- The replay's machinery, written by zandorex; edit the recording above, not this. ----
+// How a replay names what it compares, in its difference lines.
+function replayRequestText(kind, numbers, items) {
+    var text = kind;
+    if (numbers.length > 0)
+        text += " " + numbers.join(" ");
+    items.forEach(function (item) {
+        text += " [" + [item[0]].concat(item[1].map(function (t) { return JSON.stringify(t); })).join(" ") + "]";
+    });
+    return text;
+}
+
+function replayAnswerText(answer) {
+    if (answer.none)
+        return "no answer";
+    if (answer.refuse !== undefined)
+        return "refused: " + answer.refuse;
+    if (answer.error !== undefined)
+        return "failed: " + answer.error;
+    return answer.done.length > 0 ? "done " + answer.done.join(" ") : "done";
+}
+
+function replaySameList(a, b) {
+    return JSON.stringify(a) === JSON.stringify(b);
+}
+
+function replayCount(n, noun) {
+    return n + " " + noun + (n === 1 ? "" : "s");
+}
+
+// Times are milliseconds from the round's first request, scaled by the speed.
+function replayClock(speed) {
+    return {
+        anchor: null,
+        at: function (ms) {
+            var target = this.anchor + ms / speed;
+            var left = target - now();
+            if (left >= 1)
+                sleep(Math.floor(left));
+            while (now() < target)
+                sleep(0);
+        }
+    };
+}
+
+// Prints a difference as it is found, and remembers the first for the failure.
+function replayDifferences() {
+    return {
+        count: 0,
+        first: null,
+        add: function (line) {
+            if (++this.count === 1)
+                this.first = line;
+            print(line);
+        },
+        finish: function (name, summary) {
+            print("replay of " + name + ": " + summary + ", " + replayCount(this.count, "difference"));
+            if (this.count > 0)
+                fail(replayCount(this.count, "difference") + " from the capture, the first: " + this.first);
+        }
+    };
+}
