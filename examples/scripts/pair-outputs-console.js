@@ -2,13 +2,20 @@
 //
 //   zandorex-pendant --headless --udp 127.0.0.1:5006 --peer 127.0.0.1:5007 --script examples/scripts/pair-outputs-pendant.js &
 //   zandorex --headless --script examples/scripts/pair-outputs-console.js
+//
+// On a serial line, give the console's device in SERIAL_PORT (and the pendant --serial with the other end).
 
 test("open the connection", function () {
-    window.tab("UDP");
-    window.set("Dest IP", "127.0.0.1");
-    window.set("Src IP", "127.0.0.1");
-    window.set("Dest Port", env("PENDANT_PORT", "5006"));
-    window.set("Src Port", env("CONSOLE_PORT", "5007"));
+    if (env("SERIAL_PORT", "") !== "") {
+        window.tab("COM");
+        window.set("Port", env("SERIAL_PORT", ""));
+    } else {
+        window.tab("UDP");
+        window.set("Dest IP", "127.0.0.1");
+        window.set("Src IP", "127.0.0.1");
+        window.set("Dest Port", env("PENDANT_PORT", "5006"));
+        window.set("Src Port", env("CONSOLE_PORT", "5007"));
+    }
     window.press("Open");
     check(controller !== null, "the connection is open");
 });
