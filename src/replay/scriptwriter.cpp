@@ -22,6 +22,14 @@ QString jsString(const QString &text)
     return quoted + QLatin1Char('"');
 }
 
+// Text for a comment line: a line break in it (a file name, a skipped message's text) would end the comment.
+QString commentText(QString text)
+{
+    for (const char16_t breaking : {u'\r', u'\n', u'\u2028', u'\u2029'})
+        text.replace(QChar(breaking), QStringLiteral("\\u%1").arg(int(breaking), 4, 16, QLatin1Char('0')));
+    return text;
+}
+
 QString jsNumbers(const QList<int> &numbers)
 {
     QStringList parts;
@@ -75,7 +83,7 @@ QString inputComment(const RecordedInput &input)
 
 QString header(const Recording &recording, const ReplayOptions &options, const QString &side, const QString &runWith)
 {
-    QString text = QStringLiteral("// The %1 of %2").arg(side, options.captureName);
+    QString text = QStringLiteral("// The %1 of %2").arg(side, commentText(options.captureName));
     if (recording.link == capture::LinkKind::Udp)
         text += QStringLiteral(": the console at %1, the pendant at %2").arg(endpointText(recording.console), endpointText(recording.pendant));
     else
@@ -84,7 +92,7 @@ QString header(const Recording &recording, const ReplayOptions &options, const Q
     text += QStringLiteral("// Times are milliseconds from the console's first request; the comments give the capture's own (seconds\n"
                            "// from its first message) and ids.\n");
     for (const QString &note : recording.notes)
-        text += QStringLiteral("// %1\n").arg(note);
+        text += QStringLiteral("// %1\n").arg(commentText(note));
     return text + QLatin1Char('\n');
 }
 
