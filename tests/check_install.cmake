@@ -32,7 +32,7 @@ set(id org.zandorex.Zandorex)
 foreach(file applications/${id}.desktop applications/org.zandorex.ZandorexPendant.desktop metainfo/${id}.metainfo.xml
              icons/hicolor/scalable/apps/${id}.svg man/man1/zandorex.1.gz man/man1/zandorex-pendant.1.gz
              doc/zandorex/copyright doc/zandorex/changelog.gz doc/zandorex/connection-options.md
-             doc/zandorex/wire-protocol.md doc/zandorex/scripting.md doc/zandorex/control.md
+             doc/zandorex/wire-protocol.md doc/zandorex/scripting.md doc/zandorex/control.md doc/zandorex/replay.md
              doc/zandorex/examples/scripts/smoke.js doc/zandorex/examples/python/test_smoke.py)
     if(NOT EXISTS ${share}/${file})
         problem("share/${file} is not installed")
