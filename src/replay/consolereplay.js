@@ -94,11 +94,10 @@ function consoleReplay(options) {
             if (!options.fast)
                 clock.at(at);
             ++sent;
-            var text = replayRequestText(kind, numbers, items);
             var got = outcome(kind, valueOf(kind, numbers, items));
-            if (replayAnswerText(got) !== replayAnswerText(expected))
-                differences.add("request " + sent + " " + text + ": expected " + replayAnswerText(expected) + ", got " +
-                           replayAnswerText(got));
+            if (!replaySameAnswer(got, expected))
+                differences.add("request " + sent + " " + replayRequestText(kind, numbers, items) + ": expected " +
+                                replayAnswerText(expected) + ", got " + replayAnswerText(got));
         },
         // Waits for the input still to come (until 2 s past the time the recording says the last one came),
         // then reports.

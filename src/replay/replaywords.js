@@ -24,6 +24,23 @@ function replaySameList(a, b) {
     return JSON.stringify(a) === JSON.stringify(b);
 }
 
+// Whether two answers are the same, as their words would say (checked without making the words: it runs for
+// every request).
+function replaySameAnswer(a, b) {
+    if (a.none || b.none)
+        return !!a.none === !!b.none;
+    if (a.refuse !== undefined || b.refuse !== undefined)
+        return a.refuse === b.refuse;
+    if (a.error !== undefined || b.error !== undefined)
+        return a.error === b.error;
+    if (a.done.length !== b.done.length)
+        return false;
+    for (var k = 0; k < a.done.length; ++k)
+        if (a.done[k] !== b.done[k])
+            return false;
+    return true;
+}
+
 function replayCount(n, noun) {
     return n + " " + noun + (n === 1 ? "" : "s");
 }
@@ -34,9 +51,10 @@ function replayClock(speed) {
         anchor: null,
         at: function (ms) {
             var target = this.anchor + ms / speed;
+            // A timer may wake a little late: it sleeps to a millisecond before, and the rest is waited out.
             var left = target - now();
-            if (left >= 1)
-                sleep(Math.floor(left));
+            if (left >= 2)
+                sleep(Math.floor(left) - 1);
             while (now() < target)
                 sleep(0);
         }
