@@ -94,7 +94,7 @@ script::ScriptRunner &TestScenario::play(const QString &source, int timeoutSecon
     file.open(QIODevice::WriteOnly);
     file.write(source.toUtf8());
     file.close();
-    m_runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{path, QString(), timeoutSeconds, {}});
+    m_runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{path, QString(), timeoutSeconds, {}, {}});
     m_runner->addHost(std::shared_ptr<script::ScriptHost>(m_host.get(), [](script::ScriptHost *) {}));
     m_runner->start();
     return *m_runner;
@@ -174,6 +174,10 @@ void TestScenario::handlersAnswer_data()
                             << "80070057 The pendant refused \"LED\": not LED 3" << false;
     QTest::newRow("answer late, in time") << "function () { return {delayMs: 100}; }" << "ok" << true;
     QTest::newRow("answer too late") << "function () { return {delayMs: 600}; }"
+                                     << "800705b4 The pendant did not answer \"LED\" within 300 ms" << false;
+    QTest::newRow("refuse late, in time") << "function () { return {refuse: 'late', delayMs: 100}; }"
+                                          << "80070057 The pendant refused \"LED\": late" << false;
+    QTest::newRow("refuse too late") << "function () { return {refuse: 'late', delayMs: 600}; }"
                                      << "800705b4 The pendant did not answer \"LED\" within 300 ms" << false;
     QTest::newRow("ignore") << "function () { return {ignore: true}; }"
                             << "800705b4 The pendant did not answer \"LED\" within 300 ms" << false;

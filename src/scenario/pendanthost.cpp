@@ -1,5 +1,6 @@
 #include "pendanthost.h"
 
+#include "script/runobject.h"
 #include "script/scriptcontext.h"
 #include "script/uiagent.h"
 
@@ -92,13 +93,14 @@ bool PendantHost::decidesLocked(protocol::RequestKind kind) const
 void PendantHost::consider(const Request &request, std::function<void(const pendant::Verdict &verdict)> decided)
 {
     auto pending = std::make_shared<Pending>();
+    const double at = script::monotonicMs();
     {
         std::unique_lock lock(m_decidedMutex);
         // The scenario hears of every request, and of one its handler decides only once the handler has seen it,
         // so that expectRequest never returns a request before its handler.
         if (!decidesLocked(request.kind)) {
             if (m_post)
-                m_post([object = m_object.get(), request] { object->heard(request); });
+                m_post([object = m_object.get(), request, at] { object->heard(request, at); });
             lock.unlock();
             decided(pendant::Verdict{});
             return;
@@ -106,9 +108,9 @@ void PendantHost::consider(const Request &request, std::function<void(const pend
         pending->decided = std::move(decided);
         m_pending.push_back(pending);
         script::UiAgent &ui = m_context->ui();
-        m_post([object = m_object.get(), request, pending, &ui] {
-            const pendant::Verdict verdict = object->decide(request);
-            object->heard(request);
+        m_post([object = m_object.get(), request, pending, &ui, at] {
+            const pendant::Verdict verdict = object->decide(request, at);
+            object->heard(request, at);
             {
                 std::lock_guard lock(pending->mutex);
                 pending->verdict = verdict;

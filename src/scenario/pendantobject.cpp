@@ -222,7 +222,7 @@ void PendantObject::on(const QString &kind, const QJSValue &handler)
     m_host.setDecided(m_handlers.keys());
 }
 
-QJSValue PendantObject::requestValue(const Request &request)
+QJSValue PendantObject::requestValue(const Request &request, double at)
 {
     QJSEngine &engine = m_context.engine();
     QJSValue value = engine.newObject();
@@ -239,15 +239,16 @@ QJSValue PendantObject::requestValue(const Request &request)
         items.setProperty(quint32(k), item);
     }
     value.setProperty(QStringLiteral("items"), items);
+    value.setProperty(QStringLiteral("at"), at);
     return value;
 }
 
-void PendantObject::heard(const Request &request)
+void PendantObject::heard(const Request &request, double at)
 {
-    m_heard << request;
+    m_heard.emplace_back(request, at);
 }
 
-pendant::Verdict PendantObject::decide(const Request &request)
+pendant::Verdict PendantObject::decide(const Request &request, double at)
 {
     QString kind = QLatin1String(protocol::nameOf(request.kind));
     if (!m_handlers.contains(kind))
@@ -256,7 +257,7 @@ pendant::Verdict PendantObject::decide(const Request &request)
     if (!handler.isCallable())
         return {};
     const QString what = QStringLiteral("the on(\"%1\") handler").arg(kind);
-    const QJSValue answer = m_context.callHandler(handler, {requestValue(request)}, what);
+    const QJSValue answer = m_context.callHandler(handler, {requestValue(request, at)}, what);
     if (answer.isError() || answer.isUndefined() || answer.isNull())
         return {};
     const int delayMs = answer.hasProperty(QStringLiteral("delayMs")) ? answer.property(QStringLiteral("delayMs")).toInt() : 0;
@@ -291,7 +292,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
     qsizetype found = -1;
     const auto matches = [&] {
         for (qsizetype k = m_expectFrom; k < m_heard.size(); ++k)
-            if (kind == QLatin1String("*") || kind == QLatin1String(protocol::nameOf(m_heard[k].kind))) {
+            if (kind == QLatin1String("*") || kind == QLatin1String(protocol::nameOf(m_heard[k].first.kind))) {
                 found = k;
                 return true;
             }
@@ -300,7 +301,7 @@ QJSValue PendantObject::expectRequest(const QString &kind, const QJSValue &timeo
     return m_context.answer([&]() -> QJSValue {
         if (m_context.wait(ms, matches) && found >= 0) {
             m_expectFrom = found + 1;
-            return requestValue(m_heard[found]);
+            return requestValue(m_heard[found].first, m_heard[found].second);
         }
         throw ActionFailed{QStringLiteral("pendant.expectRequest(\"%1\"): none came within %2 ms").arg(kind).arg(ms), {}, true};
     });

@@ -47,8 +47,9 @@ public:
     [[nodiscard]] QJSValue beeps();
 
     // In the script's thread: a request the pendant heard, and a verdict wanted for it when a handler is set.
-    void heard(const protocol::Request &request);
-    [[nodiscard]] pendant::Verdict decide(const protocol::Request &request);
+    // `at`: when the pendant took it, on the clock of now().
+    void heard(const protocol::Request &request, double at);
+    [[nodiscard]] pendant::Verdict decide(const protocol::Request &request, double at);
 
 private:
     // Runs on the device in the user-interface thread, as a person's input (between the console's engine calls).
@@ -58,12 +59,12 @@ private:
     // A time in ms from the script (cut to 0 … INT_MAX), or the fallback when none is given.
     static int holdFor(const QJSValue &ms, int fallback);
     void pause(const QJSValue &ms, int fallback);
-    [[nodiscard]] QJSValue requestValue(const protocol::Request &request);
+    [[nodiscard]] QJSValue requestValue(const protocol::Request &request, double at);
 
     script::ScriptContext &m_context;
     PendantHost &m_host;
     QHash<QString, QJSValue> m_handlers; // by kind name, "*" for any
-    QList<protocol::Request> m_heard;
+    QList<std::pair<protocol::Request, double>> m_heard; // and when each came
     qsizetype m_expectFrom = 0;
 };
 

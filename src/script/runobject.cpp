@@ -92,10 +92,14 @@ QJSValue RunObject::env(const QString &name, const QJSValue &fallback)
     return QJSValue(qEnvironmentVariable(qPrintable(name)));
 }
 
-// Milliseconds on the monotonic clock every process of the machine shares, to a microsecond.
-double RunObject::now() const
+double monotonicMs()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double RunObject::now() const
+{
+    return monotonicMs();
 }
 
 } // namespace script

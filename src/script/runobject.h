@@ -7,6 +7,9 @@ namespace script {
 
 class ScriptContext;
 
+// Milliseconds on the monotonic clock every process of the machine shares, to a microsecond: what now() gives.
+[[nodiscard]] double monotonicMs();
+
 class RunObject : public QObject
 {
     Q_OBJECT
