@@ -92,7 +92,7 @@ double fromScenario(frmMain &window, scenario::PendantHost &host, const QString 
                    .arg(presses)
                    .toUtf8());
     file.close();
-    script::ScriptRunner runner({file.fileName(), QString(), 600, {}});
+    script::ScriptRunner runner({file.fileName(), QString(), 600, {}, {}});
     runner.addHost(std::shared_ptr<script::ScriptHost>(&host, [](script::ScriptHost *) {}));
     auto startReader = std::make_shared<StartReader>();
     runner.addHost(startReader);

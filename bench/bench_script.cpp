@@ -102,7 +102,7 @@ double expectLatencyMs(const QString &folder, int lines, int rounds)
                    .arg(rounds)
                    .toUtf8());
     file.close();
-    script::ScriptRunner runner({path, QString(), 120, {}});
+    script::ScriptRunner runner({path, QString(), 120, {}, {}});
     consolescript::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     double addedAt = 0;
     std::vector<double> latencies;

@@ -83,7 +83,7 @@ int runChild(int argc, char *argv[], const char *mode)
         file.write("print('painted ' + Math.floor(now()));\n");
         file.close();
         auto &console = static_cast<frmMain &>(*window);
-        runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{file.fileName(), QString(), 60, {}});
+        runner = std::make_unique<script::ScriptRunner>(script::ScriptOptions{file.fileName(), QString(), 60, {}, {}});
         consolescript::addConsoleHosts(*runner, console, [&console] { return console.controller(); });
         QObject::connect(simulatedPendant.get(), &pendantwindow::SimulatedPendant::ready, runner.get(), &script::ScriptRunner::start);
         QObject::connect(runner.get(), &script::ScriptRunner::finished, qApp, [] { QApplication::exit(0); });

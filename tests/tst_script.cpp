@@ -37,7 +37,7 @@ Report run(frmMain &window, const QString &source, int timeoutSeconds = 20)
     file.write(source.toUtf8());
     file.close();
     const QString junit = folder.filePath(QStringLiteral("report.xml"));
-    script::ScriptRunner runner({path, junit, timeoutSeconds, {}});
+    script::ScriptRunner runner({path, junit, timeoutSeconds, {}, {}});
     consolescript::addConsoleHosts(runner, window, [&window] { return window.controller(); });
     QSignalSpy finished(&runner, &script::ScriptRunner::finished);
     runner.start();

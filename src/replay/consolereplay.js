@@ -7,6 +7,7 @@ function consoleReplay(options) {
     var clock = replayClock(speed);
     var sent = 0;
     var expectedInputs = [];
+    var inputUs = 0;       // the recorded input's times, added up
     var heardInputs = 0;
     var differences = replayDifferences();
 
@@ -61,9 +62,10 @@ function consoleReplay(options) {
     return {
         // A recorded input: "KeyDown" or "KeyUp" and the key, "TouchDown" or "TouchUp" and x, y, or "LcdText"
         // and the text.
-        input: function (at, kind, first, second) {
+        input: function (us, kind, first, second) {
             var number = {KeyDown: 1, KeyUp: 2, TouchDown: 4, TouchUp: 5, LcdText: 258}[kind];
-            expectedInputs.push({at: at, text: inputText(number, second === undefined ? first : [first, second])});
+            inputUs += us;
+            expectedInputs.push({at: inputUs / 1000, text: inputText(number, second === undefined ? first : [first, second])});
         },
         // Opens the connection through the window, as an operator does; a null field keeps the window's own.
         open: function (settings) {
@@ -90,9 +92,10 @@ function consoleReplay(options) {
             clock.anchor = now();
         },
         // Sends a recorded request (at its time, unless --replay-fast) and compares what comes back.
-        execute: function (at, kind, numbers, items, expected) {
+        execute: function (us, kind, numbers, items, expected) {
+            var due = clock.step(us);
             if (!options.fast)
-                clock.at(at);
+                clock.waitFor(due);
             ++sent;
             var got = outcome(kind, valueOf(kind, numbers, items));
             if (!replaySameAnswer(got, expected))

@@ -4,6 +4,7 @@
 function pendantReplay(options) {
     var speed = options.speed || 1;
     var requests = [];
+    var recordedUs = 0;    // the recorded requests' times, added up
     var next = 0;          // the recorded request the next one should be
     var heard = 0;         // requests heard in this round
     var rounds = [];       // each round's clock, set by its first request
@@ -14,7 +15,7 @@ function pendantReplay(options) {
 
     function answerOf(recorded) {
         var answer = recorded.answer;
-        var late = options.timing && answer.after !== undefined ? {delayMs: Math.round(answer.after / speed)} : {};
+        var late = options.timing && answer.after !== undefined ? {delayMs: Math.round(answer.after / 1000 / speed)} : {};
         if (answer.none)
             return {ignore: true};
         if (answer.refuse !== undefined)
@@ -29,7 +30,7 @@ function pendantReplay(options) {
     }
 
     pendant.on("*", function (request) {
-        var t = now();
+        var t = request.at; // when the pendant took it, as the capture's clock counted
         lastHeard = t;
         ++heard;
         var round = rounds.length === 0 ? 0 : rounds.length - 1;
@@ -55,17 +56,20 @@ function pendantReplay(options) {
     });
 
     return {
-        request: function (at, kind, numbers, items, answer) {
-            requests.push({at: at, kind: kind, numbers: numbers, items: items, answer: answer});
+        request: function (us, kind, numbers, items, answer) {
+            recordedUs += us;
+            requests.push({at: recordedUs / 1000, kind: kind, numbers: numbers, items: items, answer: answer});
         },
         // Waits for the round's first request: the inputs' times count from it.
         begin: function () {
             while (roundClock(playing).anchor === null)
                 sleep(1);
         },
-        at: function (ms) {
+        // Waits until the next input is due.
+        after: function (us) {
             ++inputs;
-            roundClock(playing).at(ms);
+            var clock = roundClock(playing);
+            clock.waitFor(clock.step(us));
         },
         // With --replay-loop: waits for the next round (it never ends by itself); otherwise false.
         again: function () {

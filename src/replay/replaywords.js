@@ -45,13 +45,19 @@ function replayCount(n, noun) {
     return n + " " + noun + (n === 1 ? "" : "s");
 }
 
-// Times are milliseconds from the round's first request, scaled by the speed.
+// The recording's times: each call gives the microseconds since the call before it of its kind (the first,
+// since the console's first request), as whole numbers; the clock adds them up from its anchor, the moment the
+// first request went or came, and scales them by the speed.
 function replayClock(speed) {
     return {
         anchor: null,
-        at: function (ms) {
-            var target = this.anchor + ms / speed;
-            // A timer may wake a little late: it sleeps to a millisecond before, and the rest is waited out.
+        us: 0,
+        step: function (us) {
+            this.us += us;
+            return this.anchor + this.us / 1000 / speed;
+        },
+        // A timer may wake a little late: it sleeps to a millisecond before, and the rest is waited out.
+        waitFor: function (target) {
             var left = target - now();
             if (left >= 2)
                 sleep(Math.floor(left) - 1);

@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 #include <QStringList>
+#include <utility>
 
 namespace replay {
 
@@ -50,10 +51,6 @@ QString jsItems(const QList<protocol::DrawingItem> &items)
     return QLatin1Char('[') + parts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
-QString ms(qint64 us)
-{
-    return QString::number(double(us) / 1000.0, 'f', 3);
-}
 
 QString seconds(qint64 us)
 {
@@ -65,7 +62,7 @@ QString jsAnswer(const RecordedRequest &recorded)
 {
     if (!recorded.reply)
         return QStringLiteral("{none: true}");
-    const QString after = ms(recorded.replyAtUs - recorded.atUs);
+    const QString after = QString::number(recorded.replyAtUs - recorded.atUs);
     if (!recorded.reply->ok)
         return QStringLiteral("{refuse: %1, after: %2}").arg(jsString(recorded.reply->error), after);
     return QStringLiteral("{done: %1, after: %2}").arg(jsNumbers(recorded.reply->numbers), after);
@@ -88,9 +85,10 @@ QString header(const Recording &recording, const ReplayOptions &options, const Q
         text += QStringLiteral(": the console at %1, the pendant at %2").arg(endpointText(recording.console), endpointText(recording.pendant));
     else
         text += QStringLiteral(" (a serial line)");
-    text += QStringLiteral(", written by a replay.\n// Run it with %1\n").arg(runWith);
-    text += QStringLiteral("// Times are milliseconds from the console's first request; the comments give the capture's own (seconds\n"
-                           "// from its first message) and ids.\n");
+    text += QStringLiteral(", written by a replay.\n// Run it with: %1\n").arg(runWith);
+    text += QStringLiteral("// Each call's first number is the time since the call before it of its kind, in whole microseconds (the\n"
+                           "// first call's: since the console's first request); `after` is how long the answer took, in microseconds.\n"
+                           "// The comments give the capture's own times (seconds from its first message) and ids.\n");
     for (const QString &note : recording.notes)
         text += QStringLiteral("// %1\n").arg(commentText(note));
     return text + QLatin1Char('\n');
@@ -104,6 +102,24 @@ QString flags(bool value)
 qint64 firstRequestUs(const Recording &recording)
 {
     return recording.requests.isEmpty() ? 0 : recording.requests.first().atUs;
+}
+
+// One call a request: `call(US, KIND, NUMBERS, ITEMS, ANSWER); // request N at S s, id I`. Times go as whole
+// microseconds since the call before: the script engine keeps a number with a fraction in a table it searches
+// once per number, so that a long capture's times written as milliseconds took seconds to compile.
+QString requestCalls(const Recording &recording, const QString &call)
+{
+    QString text;
+    qint64 previous = firstRequestUs(recording);
+    for (qsizetype k = 0; k < recording.requests.size(); ++k) {
+        const RecordedRequest &recorded = recording.requests[k];
+        text += QStringLiteral("%1(%2, \"%3\", %4, %5, %6); %7\n")
+                    .arg(call, QString::number(recorded.atUs - std::exchange(previous, recorded.atUs)),
+                         QLatin1String(protocol::nameOf(recorded.request.kind)),
+                         jsNumbers(recorded.request.numbers), jsItems(recorded.request.drawing), jsAnswer(recorded),
+                         requestComment(recorded, k));
+    }
+    return text;
 }
 } // namespace
 
@@ -141,15 +157,9 @@ QString pendantScenario(const Recording &recording, const ReplayOptions &options
                 .arg(jsString(options.captureName))
                 .arg(options.speed)
                 .arg(flags(options.loop), flags(options.timing));
-    text += QStringLiteral("// The console's requests in order, each with the answer it had and how long it took (ms).\n");
-    const qint64 zero = firstRequestUs(recording);
-    for (qsizetype k = 0; k < recording.requests.size(); ++k) {
-        const RecordedRequest &recorded = recording.requests[k];
-        text += QStringLiteral("replay.request(%1, \"%2\", %3, %4, %5); %6\n")
-                    .arg(ms(recorded.atUs - zero), QLatin1String(protocol::nameOf(recorded.request.kind)),
-                         jsNumbers(recorded.request.numbers), jsItems(recorded.request.drawing), jsAnswer(recorded),
-                         requestComment(recorded, k));
-    }
+    text += QStringLiteral("// The console's requests in order, each with the answer it had.\n");
+    qint64 previous = firstRequestUs(recording);
+    text += requestCalls(recording, QStringLiteral("replay.request"));
     text += QStringLiteral("\ntest(%1, function () {\n    do {\n        replay.begin();\n")
                 .arg(jsString(QStringLiteral("replay of ") + options.captureName));
     for (const RecordedInput &recorded : recording.inputs) {
@@ -178,7 +188,8 @@ QString pendantScenario(const Recording &recording, const ReplayOptions &options
         case protocol::InputKind::Alive:
             continue;
         }
-        text += QStringLiteral("        replay.at(%1); %2 %3\n").arg(ms(recorded.atUs - zero), action, inputComment(recorded));
+        text += QStringLiteral("        replay.after(%1); %2 %3\n")
+                    .arg(QString::number(recorded.atUs - std::exchange(previous, recorded.atUs)), action, inputComment(recorded));
     }
     text += QStringLiteral("    } while (replay.again());\n    replay.end();\n});\n\n");
     return text + QLatin1String(ReplayWords) + QLatin1String(PendantReplay);
@@ -187,11 +198,11 @@ QString pendantScenario(const Recording &recording, const ReplayOptions &options
 QString consoleScript(const Recording &recording, const ReplayOptions &options, const ConsoleSettings &settings)
 {
     QString text = header(recording, options, QStringLiteral("console's side"),
-                          QStringLiteral("zandorex --script THIS.js, against the pendant named in replay.open below"));
+                          QStringLiteral("zandorex --script THIS.js (replay.open below names the pendant)"));
     text += QStringLiteral("var replay = consoleReplay({capture: %1, fast: %2});\n\n")
                 .arg(jsString(options.captureName), flags(options.fast));
     text += QStringLiteral("// The pendant's input in order, as the console reports it (a touch's moves make no message).\n");
-    const qint64 zero = firstRequestUs(recording);
+    qint64 previous = firstRequestUs(recording);
     for (const RecordedInput &recorded : recording.inputs) {
         const protocol::Input &input = recorded.input;
         QString arguments;
@@ -212,7 +223,8 @@ QString consoleScript(const Recording &recording, const ReplayOptions &options, 
             continue;
         }
         text += QStringLiteral("replay.input(%1, \"%2\", %3); %4\n")
-                    .arg(ms(recorded.atUs - zero), QLatin1String(protocol::nameOf(input.kind)), arguments, inputComment(recorded));
+                    .arg(QString::number(recorded.atUs - std::exchange(previous, recorded.atUs)),
+                         QLatin1String(protocol::nameOf(input.kind)), arguments, inputComment(recorded));
     }
     const auto field = [](const QString &value) { return value.isEmpty() ? QStringLiteral("null") : jsString(value); };
     const auto port = [](quint16 value) { return value == 0 ? QStringLiteral("null") : QString::number(value); };
@@ -223,13 +235,7 @@ QString consoleScript(const Recording &recording, const ReplayOptions &options, 
     text += QStringLiteral("\ntest(%1, function () {\n    replay.open(%2); // Dest IP, Dest Port, Src IP, Src Port, or the serial Port\n")
                 .arg(jsString(QStringLiteral("replay of ") + options.captureName), open);
     text += QStringLiteral("    // The console's requests in order, each with the answer it had: the outcome of controller.execute.\n");
-    for (qsizetype k = 0; k < recording.requests.size(); ++k) {
-        const RecordedRequest &recorded = recording.requests[k];
-        text += QStringLiteral("    replay.execute(%1, \"%2\", %3, %4, %5); %6\n")
-                    .arg(ms(recorded.atUs - zero), QLatin1String(protocol::nameOf(recorded.request.kind)),
-                         jsNumbers(recorded.request.numbers), jsItems(recorded.request.drawing), jsAnswer(recorded),
-                         requestComment(recorded, k));
-    }
+    text += requestCalls(recording, QStringLiteral("    replay.execute"));
     text += QStringLiteral("    replay.end();\n});\n\n");
     return text + QLatin1String(ReplayWords) + QLatin1String(ConsoleReplay);
 }

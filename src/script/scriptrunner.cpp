@@ -108,7 +108,10 @@ void ScriptRunner::runScript()
 
 void ScriptRunner::runFile(ScriptContext &context, const QString &source)
 {
-    if (const QString problem = syntaxProblem(context.engine(), source, m_options.file); !problem.isEmpty()) {
+    // A file a person wrote is checked whole before any of it runs; a text the program wrote (a replay) parses,
+    // and checking it would compile it twice, seconds for a long capture.
+    if (const QString problem = m_options.source.isEmpty() ? syntaxProblem(context.engine(), source, m_options.file) : QString();
+        !problem.isEmpty()) {
         m_results->scriptError(problem, {});
     } else {
         QStringList thrownAt; // frames "function:line:column:file" when the script threw, whatever it threw
