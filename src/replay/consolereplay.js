@@ -44,19 +44,30 @@ function consoleReplay(options) {
         return numbers;
     }
 
-    function outcome(command, value) {
-        try {
-            var result = controller.execute(command, value);
-            return {done: Array.isArray(result) ? result : []};
-        } catch (e) {
-            if (e.status === 0x800705b4)
-                return {none: true};
-            var refused = "The pendant refused \"" + command + "\": ";
-            var at = String(e.message).indexOf(refused);
-            if (e.status === 0x80070057 && at >= 0)
-                return {refuse: String(e.message).substring(at + refused.length)};
-            return {error: String(e.message)};
-        }
+    // The outcome of a command that failed, as the recording would hold it.
+    function failure(command, e) {
+        if (e.status === 0x800705b4)
+            return {none: true};
+        var refused = "The pendant refused \"" + command + "\": ";
+        var at = String(e.message).indexOf(refused);
+        if (e.status === 0x80070057 && at >= 0)
+            return {refuse: String(e.message).substring(at + refused.length)};
+        return {error: String(e.message)};
+    }
+
+    // Whether a command's result is the recorded done (the common case, checked without making anything).
+    function doneAsRecorded(result, expected) {
+        var done = expected.done;
+        if (done === undefined)
+            return false;
+        if (!Array.isArray(result))
+            return done.length === 0;
+        if (result.length !== done.length)
+            return false;
+        for (var k = 0; k < done.length; ++k)
+            if (result[k] !== done[k])
+                return false;
+        return true;
     }
 
     return {
@@ -97,7 +108,15 @@ function consoleReplay(options) {
             if (!options.fast)
                 clock.waitFor(due);
             ++sent;
-            var got = outcome(kind, valueOf(kind, numbers, items));
+            var result, failed = null;
+            try {
+                result = controller.execute(kind, valueOf(kind, numbers, items));
+            } catch (e) {
+                failed = e;
+            }
+            if (failed === null && doneAsRecorded(result, expected))
+                return;
+            var got = failed === null ? {done: Array.isArray(result) ? result : []} : failure(kind, failed);
             if (!replaySameAnswer(got, expected))
                 differences.add("request " + sent + " " + replayRequestText(kind, numbers, items) + ": expected " +
                                 replayAnswerText(expected) + ", got " + replayAnswerText(got));
