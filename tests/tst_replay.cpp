@@ -165,12 +165,14 @@ void TestReplay::conversationFromTraffic_data()
         << udpLink
         << QList{udp(Stranger, Pendant, request(1, RequestKind::Backlight, {0})), udp(Console, Pendant, request(7, RequestKind::Beep, {5})),
                  udp(Pendant, Console, reply(7))}
-        << QString() << "Backlight=none" << 0 << QStringList{"skipped 2 datagrams of another connection"};
+        << QString() << "Backlight=none" << 0
+        << QStringList{"skipped 2 datagrams of another connection, 127.0.0.1:5007 <-> 127.0.0.1:5006"};
     QTest::newRow("--replay-peer picks the other connection")
         << udpLink
         << QList{udp(Stranger, Pendant, request(1, RequestKind::Backlight, {0})), udp(Console, Pendant, request(7, RequestKind::Beep, {5})),
                  udp(Pendant, Console, reply(7))}
-        << "127.0.0.1:5007" << "Beep=ok" << 0 << QStringList{"skipped 1 datagrams of another connection"};
+        << "127.0.0.1:5007" << "Beep=ok" << 0
+        << QStringList{"skipped 1 datagram of another connection, 127.0.0.1:6000 <-> 127.0.0.1:5006"};
     QTest::newRow("serial: direction bytes, a frame with a bad CRC skipped")
         << serialLink
         << QList{serial(false, protocol::frame(protocol::encode(input(1, InputKind::KeyDown, 2)))),

@@ -14,11 +14,14 @@ namespace {
 // A night's capture can hold many drops; the first ones are named, the rest counted.
 constexpr int NamedSkips = 20;
 
-quint64 pairKey(wire::UdpEndpoint a, wire::UdpEndpoint b)
+// A connection: its two ends, whichever sent.
+using PairKey = std::pair<quint64, quint64>;
+
+PairKey pairKey(wire::UdpEndpoint a, wire::UdpEndpoint b)
 {
     const quint64 first = quint64(a.address) << 16 | a.port;
     const quint64 second = quint64(b.address) << 16 | b.port;
-    return std::min(first, second) * 0x1000193ULL ^ std::max(first, second); // order-free
+    return {std::min(first, second), std::max(first, second)};
 }
 
 bool sameEndpoint(wire::UdpEndpoint a, wire::UdpEndpoint b)
@@ -98,7 +101,7 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
 
     // The connection: on UDP an address pair, the one `peer` names or the first that carries a request; the
     // serial line is one connection, its requests going one way.
-    std::optional<quint64> chosen;
+    std::optional<PairKey> chosen;
     std::optional<bool> consoleSends; // serial: the direction byte of the requests
     for (const capture::CapturedPacket &packet : traffic.packets) {
         if (udp && peer && !sameEndpoint(packet.from, *peer) && !sameEndpoint(packet.to, *peer))
@@ -122,7 +125,12 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
         return QStringLiteral("it holds no request from a console");
 
     Skips skips(recording.notes);
-    std::map<quint64, int> others; // datagrams of other connections, by pair
+    struct Other
+    {
+        wire::UdpEndpoint first, second;
+        int datagrams = 0;
+    };
+    std::map<PairKey, Other> others; // other connections, in the order of their keys
     QHash<quint32, qsizetype> waiting; // request id -> index of the request that waits for its reply
     wire::RecentIds requestIds, inputSequences;
     std::optional<qint64> firstUs;
@@ -130,7 +138,9 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
         bool fromConsole = false;
         if (udp) {
             if (pairKey(packet.from, packet.to) != *chosen) {
-                ++others[pairKey(packet.from, packet.to)];
+                Other &other = others[pairKey(packet.from, packet.to)];
+                if (other.datagrams++ == 0)
+                    other = {packet.from, packet.to, 1};
                 continue;
             }
             fromConsole = sameEndpoint(packet.from, recording.console);
@@ -180,8 +190,11 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
             }
         }
     }
-    for (const auto &[pair, count] : others)
-        recording.notes << QStringLiteral("skipped %1 datagrams of another connection (give --replay-peer to replay it)").arg(count);
+    for (const auto &[key, other] : others)
+        recording.notes << QStringLiteral("skipped %1 %2 of another connection, %3 <-> %4 (give --replay-peer to replay it)")
+                               .arg(other.datagrams)
+                               .arg(other.datagrams == 1 ? QStringLiteral("datagram") : QStringLiteral("datagrams"),
+                                    endpointText(other.first), endpointText(other.second));
     return recording;
 }
 
