@@ -173,6 +173,15 @@ void TestReplay::conversationFromTraffic_data()
                  udp(Pendant, Console, reply(7))}
         << "127.0.0.1:5007" << "Beep=ok" << 0
         << QStringList{"skipped 1 datagram of another connection, 127.0.0.1:6000 <-> 127.0.0.1:5006"};
+    QList<capture::CapturedPacket> noisy{udp(Console, Pendant, request(7, RequestKind::Beep, {5}))};
+    QStringList named;
+    for (int k = 0; k < 22; ++k) {
+        noisy << datagram(Console, Pendant, QByteArray(3, 'x'));
+        if (k < 20)
+            named << QStringLiteral("shorter than its header");
+    }
+    QTest::newRow("past 20 skips, the rest are counted")
+        << udpLink << noisy << QString() << "Beep=none" << 0 << named + QStringList{"… and 2 more messages skipped"};
     QTest::newRow("serial: direction bytes, a frame with a bad CRC skipped")
         << serialLink
         << QList{serial(false, protocol::frame(protocol::encode(input(1, InputKind::KeyDown, 2)))),

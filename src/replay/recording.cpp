@@ -59,7 +59,8 @@ class Skips
 {
 public:
     explicit Skips(QStringList &notes) : m_notes(notes) {}
-    ~Skips()
+    // The count of those not named, once all are in.
+    void close()
     {
         if (m_count > NamedSkips)
             m_notes << QStringLiteral("… and %1 more messages skipped").arg(m_count - NamedSkips);
@@ -190,6 +191,7 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
             }
         }
     }
+    skips.close();
     for (const auto &[key, other] : others)
         recording.notes << QStringLiteral("skipped %1 %2 of another connection, %3 <-> %4 (give --replay-peer to replay it)")
                                .arg(other.datagrams)
