@@ -37,7 +37,6 @@ function pendantReplay(options) {
         if (roundClock(round).anchor === null)
             roundClock(round).anchor = t;
         var recorded = requests[next];
-        var text = replayRequestText(request.kind, request.numbers, request.items);
         var answer;
         if (recorded && recorded.kind === request.kind && replaySameList(recorded.numbers, request.numbers) &&
                 replaySameList(recorded.items, request.items)) {
@@ -45,7 +44,7 @@ function pendantReplay(options) {
         } else {
             differences.add("request " + heard + ": expected " +
                             (recorded ? replayRequestText(recorded.kind, recorded.numbers, recorded.items) : "nothing") +
-                            ", got " + text);
+                            ", got " + replayRequestText(request.kind, request.numbers, request.items));
         }
         if (recorded && ++next === requests.length && options.loop) {
             next = 0;
