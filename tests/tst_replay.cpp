@@ -199,7 +199,7 @@ void TestReplay::conversationFromTraffic()
     QFETCH(int, inputs);
     QFETCH(QStringList, notes);
     const auto read = replay::readRecording({capture::LinkKind(link), packets},
-                                            peer.isEmpty() ? std::nullopt : replay::parseEndpoint(peer));
+                                            peer.isEmpty() ? std::nullopt : wire::parseUdpEndpoint(peer));
     if (const QString *why = std::get_if<QString>(&read))
         QFAIL(qPrintable(*why));
     const replay::Recording &recording = std::get<replay::Recording>(read);

@@ -8,24 +8,6 @@
 
 #include <QCommandLineParser>
 
-namespace {
-// "ADDRESS:PORT" with an IPv4 address; port 0 only where the caller allows it.
-bool parseEndpoint(const QString &text, bool allowAnyPort, QHostAddress &address, quint16 &port)
-{
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon <= 0)
-        return false;
-    address = QHostAddress(text.left(colon));
-    bool ok = false;
-    const uint number = text.mid(colon + 1).toUInt(&ok);
-    // Dotted quads only: "1.2.3" would otherwise be read as 1.2.0.3.
-    if (!ok || address.protocol() != QAbstractSocket::IPv4Protocol || address.toString() != text.left(colon) ||
-        number > 65535 || (number == 0 && !allowAnyPort))
-        return false;
-    port = static_cast<quint16>(number);
-    return true;
-}
-} // namespace
 
 std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[], int *exitStatus)
 {
@@ -66,7 +48,7 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
     if (!replaying.read(parser, recording, &problem))
         return program.fail(problem);
     const bool linkFromCapture = replaying.isSet(parser) && !parser.isSet(udp) && !parser.isSet(serial);
-    if (linkFromCapture && recording.link == capture::LinkKind::Serial && !parser.isSet(QStringLiteral("write-script")))
+    if (linkFromCapture && recording.link == capture::LinkKind::Serial && !replaying.writesScript(parser))
         return program.fail(QStringLiteral("the capture is of a serial line: give --serial DEVICE"));
     if (linkFromCapture) {
         // The pendant's own end of the recorded connection.
@@ -78,12 +60,18 @@ std::optional<PendantCommandLine> readPendantCommandLine(int argc, char *argv[],
         return program.fail(QStringLiteral("give either --udp with --peer, or --serial (see --help)"));
     }
     if (parser.isSet(udp)) {
-        if (!parseEndpoint(parser.value(udp), true, line.localAddress, line.localPort))
+        const std::optional<wire::UdpEndpoint> local = wire::parseUdpEndpoint(parser.value(udp), true);
+        if (!local)
             return program.fail(QStringLiteral("--udp \"%1\" is not IPV4-ADDRESS:PORT").arg(parser.value(udp)));
+        line.localAddress = QHostAddress(local->address);
+        line.localPort = local->port;
         if (!parser.isSet(peer))
             return program.fail(QStringLiteral("--udp needs --peer, the console's source address and port"));
-        if (!parseEndpoint(parser.value(peer), false, line.peerAddress, line.peerPort))
+        const std::optional<wire::UdpEndpoint> console = wire::parseUdpEndpoint(parser.value(peer));
+        if (!console)
             return program.fail(QStringLiteral("--peer \"%1\" is not IPV4-ADDRESS:PORT (port 1-65535)").arg(parser.value(peer)));
+        line.peerAddress = QHostAddress(console->address);
+        line.peerPort = console->port;
     } else if (parser.isSet(peer)) {
         return program.fail(QStringLiteral("--peer belongs to --udp"));
     }

@@ -40,29 +40,30 @@ ReplayCommandLine::ReplayCommandLine(Side side)
 {
 }
 
+QList<QCommandLineOption> ReplayCommandLine::sideOptions() const
+{
+    if (m_side == Side::Pendant)
+        return {m_peer, m_writeScript, m_speed, m_loop, m_timing};
+    return {m_peer, m_writeScript, m_to, m_fast};
+}
+
 void ReplayCommandLine::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({m_replay, m_peer, m_writeScript});
-    if (m_side == Side::Pendant)
-        parser.addOptions({m_speed, m_loop, m_timing});
-    else
-        parser.addOptions({m_to, m_fast});
+    parser.addOptions(QList<QCommandLineOption>{m_replay} + sideOptions());
 }
 
 bool ReplayCommandLine::read(const QCommandLineParser &parser, replay::Recording &recording, QString *problem) const
 {
     if (!isSet(parser)) {
-        const bool pendant = m_side == Side::Pendant;
-        for (const QCommandLineOption *option : {&m_peer, &m_writeScript, pendant ? &m_speed : &m_to,
-                                                 pendant ? &m_loop : &m_fast, pendant ? &m_timing : &m_peer})
-            if (parser.isSet(*option)) {
-                *problem = QStringLiteral("--%1 belongs to --replay").arg(option->names().first());
+        for (const QCommandLineOption &option : sideOptions())
+            if (parser.isSet(option)) {
+                *problem = QStringLiteral("--%1 belongs to --replay").arg(option.names().first());
                 return false;
             }
         return true;
     }
     std::optional<wire::UdpEndpoint> peer;
-    if (parser.isSet(m_peer) && !(peer = replay::parseEndpoint(parser.value(m_peer)))) {
+    if (parser.isSet(m_peer) && !(peer = wire::parseUdpEndpoint(parser.value(m_peer)))) {
         *problem = QStringLiteral("--replay-peer \"%1\" is not IPV4-ADDRESS:PORT (port 1-65535)").arg(parser.value(m_peer));
         return false;
     }
@@ -105,7 +106,7 @@ bool ReplayCommandLine::prepare(const QCommandLineParser &parser, const replay::
                                                  : replay::consoleScript(recording, options, console);
     for (const QString &note : recording.notes)
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(note));
-    *written = parser.isSet(m_writeScript);
+    *written = writesScript(parser);
     if (*written) {
         QSaveFile file(parser.value(m_writeScript));
         if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {

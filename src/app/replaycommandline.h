@@ -14,6 +14,7 @@ public:
     explicit ReplayCommandLine(Side side);
     void addTo(QCommandLineParser &parser) const;
     [[nodiscard]] bool isSet(const QCommandLineParser &parser) const { return parser.isSet(m_replay); }
+    [[nodiscard]] bool writesScript(const QCommandLineParser &parser) const { return parser.isSet(m_writeScript); }
 
     // The capture's conversation, or why not ("cannot replay FILE: WHY"); false also for a wrong option value.
     [[nodiscard]] bool read(const QCommandLineParser &parser, replay::Recording &recording, QString *problem) const;
@@ -25,6 +26,9 @@ public:
     [[nodiscard]] QString target(const QCommandLineParser &parser) const { return parser.value(m_to); }
 
 private:
+    // The options that go with --replay on this side.
+    [[nodiscard]] QList<QCommandLineOption> sideOptions() const;
+
     Side m_side;
     QCommandLineOption m_replay, m_peer, m_writeScript, m_speed, m_loop, m_timing, m_to, m_fast;
 };

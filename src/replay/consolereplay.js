@@ -57,17 +57,9 @@ function consoleReplay(options) {
 
     // Whether a command's result is the recorded done (the common case, checked without making anything).
     function doneAsRecorded(result, expected) {
-        var done = expected.done;
-        if (done === undefined)
+        if (expected.done === undefined)
             return false;
-        if (!Array.isArray(result))
-            return done.length === 0;
-        if (result.length !== done.length)
-            return false;
-        for (var k = 0; k < done.length; ++k)
-            if (result[k] !== done[k])
-                return false;
-        return true;
+        return Array.isArray(result) ? replaySameNumbers(result, expected.done) : expected.done.length === 0;
     }
 
     return {

@@ -5,7 +5,6 @@
 #include "wire/recentids.h"
 
 #include <QHash>
-#include <QHostAddress>
 #include <map>
 
 namespace replay {
@@ -77,23 +76,6 @@ private:
 };
 } // namespace
 
-QString endpointText(wire::UdpEndpoint endpoint)
-{
-    return QStringLiteral("%1:%2").arg(QHostAddress(endpoint.address).toString()).arg(endpoint.port);
-}
-
-std::optional<wire::UdpEndpoint> parseEndpoint(const QString &text)
-{
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    const QHostAddress address(text.left(colon));
-    bool ok = false;
-    const uint port = text.mid(colon + 1).toUInt(&ok);
-    if (colon <= 0 || !ok || port == 0 || port > 65535 || address.protocol() != QAbstractSocket::IPv4Protocol ||
-        address.toString() != text.left(colon))
-        return std::nullopt;
-    return wire::UdpEndpoint{address.toIPv4Address(), quint16(port)};
-}
-
 std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &traffic, std::optional<wire::UdpEndpoint> peer)
 {
     Recording recording;
@@ -120,7 +102,7 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
         break;
     }
     if (udp && !chosen)
-        return peer ? QStringLiteral("no request between %1 and another end is in it").arg(endpointText(*peer))
+        return peer ? QStringLiteral("no request between %1 and another end is in it").arg(wire::endpointText(*peer))
                     : QStringLiteral("it holds no request from a console");
     if (!udp && !consoleSends)
         return QStringLiteral("it holds no request from a console");
@@ -196,7 +178,7 @@ std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &t
         recording.notes << QStringLiteral("skipped %1 %2 of another connection, %3 <-> %4 (give --replay-peer to replay it)")
                                .arg(other.datagrams)
                                .arg(other.datagrams == 1 ? QStringLiteral("datagram") : QStringLiteral("datagrams"),
-                                    endpointText(other.first), endpointText(other.second));
+                                    wire::endpointText(other.first), wire::endpointText(other.second));
     return recording;
 }
 

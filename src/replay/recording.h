@@ -34,9 +34,6 @@ struct Recording
     QStringList notes;                  // what was skipped, one line each
 };
 
-[[nodiscard]] QString endpointText(wire::UdpEndpoint endpoint);
-[[nodiscard]] std::optional<wire::UdpEndpoint> parseEndpoint(const QString &text);
-
 // The connection of `peer` (either of its ends), or the first that holds a request; why not, when none does.
 [[nodiscard]] std::variant<Recording, QString> readRecording(const capture::CapturedTraffic &traffic,
                                                              std::optional<wire::UdpEndpoint> peer = {});

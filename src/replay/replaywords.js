@@ -33,10 +33,14 @@ function replaySameAnswer(a, b) {
         return a.refuse === b.refuse;
     if (a.error !== undefined || b.error !== undefined)
         return a.error === b.error;
-    if (a.done.length !== b.done.length)
+    return replaySameNumbers(a.done, b.done);
+}
+
+function replaySameNumbers(a, b) {
+    if (a.length !== b.length)
         return false;
-    for (var k = 0; k < a.done.length; ++k)
-        if (a.done[k] !== b.done[k])
+    for (var k = 0; k < a.length; ++k)
+        if (a[k] !== b[k])
             return false;
     return true;
 }

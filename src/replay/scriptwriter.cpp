@@ -82,7 +82,7 @@ QString header(const Recording &recording, const ReplayOptions &options, const Q
 {
     QString text = QStringLiteral("// The %1 of %2").arg(side, commentText(options.captureName));
     if (recording.link == capture::LinkKind::Udp)
-        text += QStringLiteral(": the console at %1, the pendant at %2").arg(endpointText(recording.console), endpointText(recording.pendant));
+        text += QStringLiteral(": the console at %1, the pendant at %2").arg(wire::endpointText(recording.console), wire::endpointText(recording.pendant));
     else
         text += QStringLiteral(" (a serial line)");
     text += QStringLiteral(", written by a replay.\n// Run it with: %1\n").arg(runWith);
@@ -135,7 +135,7 @@ ConsoleSettings consoleSettings(const Recording &recording, const QString &targe
     }
     if (target.isEmpty())
         return settings;
-    if (const std::optional<wire::UdpEndpoint> pendant = parseEndpoint(target)) {
+    if (const std::optional<wire::UdpEndpoint> pendant = wire::parseUdpEndpoint(target)) {
         settings.serial = false;
         settings.destIp = QHostAddress(pendant->address).toString();
         settings.destPort = pendant->port;
@@ -151,7 +151,7 @@ QString pendantScenario(const Recording &recording, const ReplayOptions &options
     const bool udp = recording.link == capture::LinkKind::Udp;
     QString text = header(recording, options, QStringLiteral("pendant's side"),
                           udp ? QStringLiteral("zandorex-pendant --udp %1 --peer %2 --script THIS.js")
-                                    .arg(endpointText(recording.pendant), endpointText(recording.console))
+                                    .arg(wire::endpointText(recording.pendant), wire::endpointText(recording.console))
                               : QStringLiteral("zandorex-pendant --serial DEVICE --script THIS.js"));
     text += QStringLiteral("var replay = pendantReplay({capture: %1, speed: %2, loop: %3, timing: %4});\n\n")
                 .arg(jsString(options.captureName))

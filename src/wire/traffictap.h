@@ -3,7 +3,9 @@
 // sends or receives, dropped ones included. One tap serves the whole program (its capture file), so that every
 // channel, whoever opens it, reports to it.
 #include <QByteArrayView>
+#include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace wire {
 
@@ -14,6 +16,10 @@ struct UdpEndpoint
     quint32 address = 0; // IPv4, host order
     quint16 port = 0;
 };
+
+// "ADDRESS:PORT" with a dotted IPv4 address and a port 1-65535, or 0 too where the caller allows it.
+[[nodiscard]] std::optional<UdpEndpoint> parseUdpEndpoint(const QString &text, bool allowAnyPort = false);
+[[nodiscard]] QString endpointText(UdpEndpoint endpoint);
 
 class TrafficTap
 {
